@@ -15,6 +15,13 @@ public:
     Bstr() = default;
     explicit Bstr(std::wstring_view text);
     ~Bstr() { ::SysFreeString(value_); }
+    // Takes ownership of a string the platform handed out.
+    static Bstr Adopt(BSTR value) {
+        Bstr result;
+        result.value_ = value;
+        return result;
+    }
+    Bstr(Bstr&& other) noexcept : value_(other.value_) { other.value_ = nullptr; }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
 
