@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the programs and shows a sample data folder through lx-cli under
-# Wine, in portable mode: the accelerators as the loader sees them, and the
-# entries the processor would load.
+# Wine, in portable mode: the accelerators as the loader sees them, the
+# entries the processor would load, and what their templates expand to.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -15,12 +15,18 @@ wine_session_start
 portable="$LX_SESSION_DIR/portable-install"
 mkdir -p "$portable"
 cp "$root/build/win/bin/lx-cli.exe" "$portable/"
-cp "$root/scripts/sample-data/"*.xml "$portable/"
+cp -r "$root/scripts/sample-data/." "$portable/"
 touch "$portable/portable"
 
 cd "$portable"
-for command in "list" "show title-case" "show insert" "show insert --json"; do
-  echo "== lx-cli $command"
-  # shellcheck disable=SC2086
-  wine lx-cli.exe $command
-done
+run() {
+  echo "== lx-cli $*"
+  wine lx-cli.exe "$@"
+  echo
+}
+run list
+run show insert --json
+run expand title-case --sel "élan über 2nd edition"
+run expand bracket --sel "hello world"
+run template "{{clp:surround(« ; »)}}" --clp "grüße 東京 😀"
+run check

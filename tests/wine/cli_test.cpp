@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "test_files.h"
+#include "lx_cli_fixture.h"
 
 namespace lx {
 namespace {
@@ -20,17 +20,11 @@ constexpr char kAccelerators[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 </accelerators>
 )";
 
-class LxCli : public testing::Test {
+class LxCli : public test::LxCliFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(::CopyFileW((test::TestProgramFolder() + L"lx-cli.exe").c_str(), (folder / L"lx-cli.exe").c_str(), FALSE));
-        test::WriteUtf8File(folder / L"portable", "");
-        test::WriteUtf8File(folder / L"accelerators.xml", kAccelerators);
+        InstallWith(kAccelerators);
     }
-    test::ProcessResult Run(const std::wstring& arguments) {
-        return test::RunProcess(L"\"" + (folder / L"lx-cli.exe") + L"\" " + arguments);
-    }
-    test::TempFolder folder;
 };
 
 TEST_F(LxCli, ListShowsTopLevelEntriesAsText) {
