@@ -147,8 +147,11 @@ void CProcessorWnd::StopClipboardWatch() {
 }
 
 void CProcessorWnd::OnClipboardChanged() {
-    if (ignoreClipboardMessages_)
+    if (ignoreClipboardMessages_ || !watching_)
         return;
+    // The copy's first change is the capture: an application that writes the
+    // clipboard again in reply to the same copy must not start a second read.
+    StopClipboardWatch();
     ::Sleep(kClipboardSettleMs);
     const std::optional<std::wstring> text = ReadClipboardText(Handle());
     selectionText_ = text.value_or(std::wstring());

@@ -22,6 +22,8 @@ wine_session_start() {
 
   if [[ -z "${DISPLAY:-}" ]]; then
     local number_file="$LX_SESSION_DIR/display" number="" tries
+    # Created first: the loop below may read it before Xvfb's redirection does.
+    : >"$number_file"
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >"$LX_SESSION_DIR/xvfb.log" 2>&1 &
     LX_XVFB_PID=$!
     for ((tries = 0; tries < 300; tries++)); do
@@ -40,10 +42,18 @@ wine_session_start() {
 
   local wineserver
   wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+  # The server runs in the prefix folder: without it, it exits at once and
+  # every wine command starts (and boots) a short-lived server of its own.
+  mkdir -p "$WINEPREFIX"
   "$wineserver" -f -p >"$LX_SESSION_DIR/wineserver.log" 2>&1 &
   LX_WINESERVER_PID=$!
   LX_WINESERVER="$wineserver"
   wine wineboot -i </dev/null >"$LX_SESSION_DIR/wineboot.log" 2>&1
+  if ! kill -0 "$LX_WINESERVER_PID" 2>/dev/null; then
+    echo "wine-session: the wineserver did not keep running" >&2
+    cat "$LX_SESSION_DIR/wineserver.log" >&2
+    return 1
+  fi
   echo "wine-session: prefix $WINEPREFIX, display $DISPLAY"
 }
 
