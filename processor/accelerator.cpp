@@ -67,7 +67,6 @@ std::unique_ptr<CAccelerator> LoadAcceleratorById(std::wstring_view id, std::wst
     const std::optional<std::wstring> query = IdQuery(id);
     if (!query)
         return nullptr;
-    const unsigned order = ReadOrderBy(dataFolder);
     CXMLProps props;
     if (!props.Open(std::wstring(dataFolder) + std::wstring(kAcceleratorFileName), L"accelerators") ||
         !props.SelectChild(*query))
@@ -75,8 +74,9 @@ std::unique_ptr<CAccelerator> LoadAcceleratorById(std::wstring_view id, std::wst
     auto accelerator = std::make_unique<CAccelerator>();
     if (!accelerator->Read(props))
         return nullptr;
+    // Only a group needs the order setting; reading it costs a second parse.
     if (accelerator->isGroup)
-        SortEntries(*accelerator, order);
+        SortEntries(*accelerator, ReadOrderBy(dataFolder));
     return accelerator;
 }
 
