@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -45,6 +47,22 @@ public:
         }
     }
 };
+
+// ucwords walked unit by unit, which the engine's chunks must agree with.
+Text UpperCaseWordsUnitByUnit(Text text, const lx::ICharacterSet& characters) {
+    const std::unique_ptr<bool[]> isAlphaNumeric(new bool[text.size()]);
+    characters.ClassifyAlphaNumeric(text, isAlphaNumeric.get());
+    bool wordStart = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!isAlphaNumeric[i]) {
+            wordStart = true;
+        } else if (wordStart) {
+            characters.ToUpper(std::span<char16_t>(&text[i], 1));
+            wordStart = false;
+        }
+    }
+    return text;
+}
 
 void Check(bool condition) {
     if (!condition)
@@ -88,5 +106,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Script answers never change which scripts run.
     Check(lx::ScriptReferences(body, characters) == runner.calls);
+
+    // The selection repeated past two chunks, so that words meet chunk
+    // boundaries at every offset the inputs give.
+    Text repeated;
+    while (selection && !selection->empty() && repeated.size() <= 2 * lx::CLXCore::kCaseChunk)
+        repeated += *selection;
+    core.SetInputs(&repeated, nullptr);
+    Text upper = u"{{sel:ucwords}}";
+    core.Expand(upper);
+    Check(upper == UpperCaseWordsUnitByUnit(repeated, characters));
     return 0;
 }

@@ -8,8 +8,8 @@ namespace lx {
 class PlatformCharacterSet final : public ICharacterSet {
 public:
     bool IsSpace(char16_t c) const override;
-    bool IsAlphaNumeric(char16_t c) const override;
-    char16_t ToUpper(char16_t c) const override;
+    void ClassifyAlphaNumeric(TextView units, bool* isAlphaNumeric) const override;
+    void ToUpper(std::span<char16_t> units) const override;
 };
 
 }  // namespace lx

@@ -2,6 +2,8 @@
 
 #include "template_syntax.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace lx {
@@ -11,15 +13,35 @@ constexpr TextView kSelection = u"sel";
 constexpr TextView kClipboard = u"clp";
 constexpr TextView kUpperCaseWords = u"ucwords";
 
+// Raises the first unit of every run of alphanumeric units and lowers
+// nothing. The character set is asked a chunk at a time, with the word starts
+// of a chunk gathered for one case mapping call.
 void UpperCaseWords(Text& text, const ICharacterSet& characters) {
-    bool wordStart = true;
-    for (char16_t& c : text) {
-        if (!characters.IsAlphaNumeric(c)) {
-            wordStart = true;
-        } else if (wordStart) {
-            c = characters.ToUpper(c);
-            wordStart = false;
+    constexpr std::size_t kChunk = CLXCore::kCaseChunk;
+    bool isAlphaNumeric[kChunk];
+    std::uint16_t startOffsets[kChunk];
+    char16_t starts[kChunk];
+    bool previousIsAlphaNumeric = false;
+    for (std::size_t begin = 0; begin < text.size(); begin += kChunk) {
+        const std::span<char16_t> chunk(text.data() + begin, std::min(kChunk, text.size() - begin));
+        characters.ClassifyAlphaNumeric(TextView(chunk.data(), chunk.size()), isAlphaNumeric);
+
+        // Every offset is written and only word starts are kept, by counting
+        // them: a branch on word starts would mispredict throughout prose.
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            startOffsets[count] = static_cast<std::uint16_t>(i);
+            count += isAlphaNumeric[i] && !previousIsAlphaNumeric;
+            previousIsAlphaNumeric = isAlphaNumeric[i];
         }
+        if (count == 0)
+            continue;
+
+        for (std::size_t k = 0; k < count; ++k)
+            starts[k] = chunk[startOffsets[k]];
+        characters.ToUpper(std::span<char16_t>(starts, count));
+        for (std::size_t k = 0; k < count; ++k)
+            chunk[startOffsets[k]] = starts[k];
     }
 }
 
@@ -36,7 +58,8 @@ private:
 
 }  // namespace
 
-CLXCore::CLXCore(const ICharacterSet& characters, IScriptRunner& scripts) : characters_(characters), scripts_(scripts) {}
+CLXCore::CLXCore(const ICharacterSet& characters, IScriptRunner& scripts)
+    : characters_(characters), isSpace_(characters), scripts_(scripts) {}
 
 void CLXCore::SetInputs(const Text* selection, const Text* clipboard) {
     selection_ = selection ? *selection : Text();
@@ -53,31 +76,45 @@ Text CLXCore::Expanded(TextView body) {
         return Text(body);
     DepthLevel level(depth_);
     Text result;
+    // Only the outermost body: arguments lie inside it, and reserving at every
+    // level would hold its size once per level.
+    if (depth_ == 1)
+        result.reserve(body.size());
     syntax::VisitPieces(body, [&](bool isPlaceholder, TextView piece) {
-        if (!isPlaceholder) {
-            result += piece;
-            return;
-        }
-        Text value = EvaluateExpression(piece.substr(2, piece.size() - 4));
-        if (result.empty())
-            result = std::move(value);  // a lone placeholder's text is not copied again
+        if (isPlaceholder)
+            AppendExpression(piece.substr(2, piece.size() - 4), result);
         else
-            result += value;
+            result += piece;
     });
     return result;
 }
 
-Text CLXCore::EvaluateExpression(TextView expression) {
-    Text result;
+void CLXCore::AppendExpression(TextView expression, Text& result) {
+    // The commonest placeholders, {{sel}} and {{clp}}, append the captured
+    // text without a copy in between.
+    if (const Text* captured = Captured(expression)) {
+        result += *captured;
+        return;
+    }
+    Text value;
     bool source = true;
-    syntax::VisitItems(expression, characters_, [&](TextView name, TextView argumentText) {
+    syntax::VisitItems(expression, isSpace_, [&](TextView name, TextView argumentText) {
         if (source) {
-            result = RunSource(name, argumentText);
+            value = RunSource(name, argumentText);
             source = false;
         } else {
-            result = RunModifier(name, argumentText, std::move(result));
+            value = RunModifier(name, argumentText, std::move(value));
         }
     });
+    if (result.empty())
+        result = std::move(value);  // a lone placeholder's text is not copied again
+    else
+        result += value;
+}
+
+Text CLXCore::EvaluateExpression(TextView expression) {
+    Text result;
+    AppendExpression(expression, result);
     return result;
 }
 
@@ -101,11 +138,17 @@ Text CLXCore::RunSource(TextView name, TextView argumentText) {
     std::vector<Text> arguments;
     if (!ExpandArguments(argumentText, arguments))
         return Text();
-    if (name == kSelection)
-        return selection_;
-    if (name == kClipboard)
-        return clipboard_;
+    if (const Text* captured = Captured(name))
+        return *captured;
     return scripts_.RunScript(name, nullptr, arguments).value_or(Text());
+}
+
+const Text* CLXCore::Captured(TextView name) const {
+    if (name == kSelection)
+        return &selection_;
+    if (name == kClipboard)
+        return &clipboard_;
+    return nullptr;
 }
 
 Text CLXCore::RunModifier(TextView name, TextView argumentText, Text text) {

@@ -2,6 +2,11 @@
 
 namespace lx {
 
+WhiteSpace::WhiteSpace(const ICharacterSet& characters) : characters_(characters) {
+    for (char16_t c = 0; c < ascii_.size(); ++c)
+        ascii_[c] = characters.IsSpace(c);
+}
+
 std::vector<TemplatePiece> SplitTemplate(TextView text) {
     std::vector<TemplatePiece> pieces;
     syntax::VisitPieces(text, [&](bool isPlaceholder, TextView piece) {
@@ -12,7 +17,7 @@ std::vector<TemplatePiece> SplitTemplate(TextView text) {
 
 std::vector<TemplateItem> ParseExpression(TextView expression, const ICharacterSet& characters) {
     std::vector<TemplateItem> items;
-    syntax::VisitItems(expression, characters, [&](TextView name, TextView argumentText) {
+    syntax::VisitItems(expression, WhiteSpace(characters), [&](TextView name, TextView argumentText) {
         items.push_back({Text(name), Text(argumentText)});
     });
     return items;

@@ -16,8 +16,8 @@ template <class Visit>
 void VisitPieces(TextView text, Visit&& visit) {
     constexpr auto npos = TextView::npos;
     std::size_t last = 0;
+    std::size_t opening = text.find(kOpening);
     for (;;) {
-        const std::size_t opening = text.find(kOpening, last);
         if (opening == npos) {
             visit(false, text.substr(last));
             return;
@@ -39,22 +39,25 @@ void VisitPieces(TextView text, Visit&& visit) {
         }
         visit(true, text.substr(opening, end + 2 - opening));
         last = end + 2;
+        // The first "{{" past this closing: the search for `inner` has passed
+        // every position before it.
+        opening = inner;
     }
 }
 
 // Calls visit(name, argumentText) for each item of `expression`, in order.
 template <class Visit>
-void VisitItems(TextView expression, const ICharacterSet& characters, Visit&& visit) {
+void VisitItems(TextView expression, const WhiteSpace& isSpace, Visit&& visit) {
     const std::size_t size = expression.size();
     std::size_t i = 0;
     while (i < size) {
-        while (i < size && characters.IsSpace(expression[i]))
+        while (i < size && isSpace(expression[i]))
             ++i;
 
         const std::size_t nameStart = i;
         while (i < size) {
             const char16_t c = expression[i];
-            if (c == u'(' || c == u':' || c == u'}' || characters.IsSpace(c))
+            if (c == u'(' || c == u':' || c == u'}' || isSpace(c))
                 break;
             ++i;
         }

@@ -139,6 +139,42 @@ TEST(CLXCoreSteps, EvaluateItemsDirectly) {
                                                        Modifier(u"missing", u"kept", {u"clip"})}));
 }
 
+// ucwords over a selection of "-" and then `filler` up to two and a bit chunks,
+// with `piece` written at `position`: only `piece` may change, into `expected`.
+struct ChunkCase {
+    const char* name;
+    char16_t filler;
+    std::size_t position;
+    const char16_t* piece;
+    const char16_t* expected;
+    friend void PrintTo(const ChunkCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class UcwordsChunkTest : public testing::TestWithParam<ChunkCase> {};
+
+TEST_P(UcwordsChunkTest, WordsAcrossChunkBoundariesAreRaisedOnce) {
+    const ChunkCase& c = GetParam();
+    Text selection = u"-" + Text(2 * CLXCore::kCaseChunk + 8, c.filler);
+    Text expected = selection;
+    selection.replace(c.position, TextView(c.piece).size(), c.piece);
+    expected.replace(c.position, TextView(c.expected).size(), c.expected);
+    Engine engine(selection.c_str(), nullptr);
+    EXPECT_EQ(engine.Expand(u"{{sel:ucwords}}"), expected);
+}
+
+constexpr std::size_t kChunk = CLXCore::kCaseChunk;
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, UcwordsChunkTest,
+    testing::Values(
+        ChunkCase{"WordContinuingIntoNextChunk", u'-', kChunk - 2, u"abcd", u"Abcd"},
+        ChunkCase{"WordStartingAtLastUnitOfChunk", u'-', kChunk - 1, u"ab", u"Ab"},
+        ChunkCase{"WordStartingAtChunkBoundary", u'-', kChunk - 1, u" ab", u" Ab"},
+        ChunkCase{"WordsEitherSideOfBoundary", u'-', kChunk - 2, u"ab-cd", u"Ab-Cd"},
+        ChunkCase{"WordStartingAtSecondBoundary", u'-', 2 * kChunk, u"xyz", u"Xyz"},
+        ChunkCase{"WordSpanningWholeChunks", u'a', 1, u"a", u"A"}),
+    [](const testing::TestParamInfo<ChunkCase>& info) { return info.param.name; });
+
 Text Repeat(TextView text, int count) {
     Text result;
     for (int i = 0; i < count; ++i)
