@@ -25,56 +25,23 @@ bool g_allSelected = true;
 UINT g_gapMs = 0;
 HWND g_view = nullptr;
 
-bool OpenClipboardWithRetries(HWND owner) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (::OpenClipboard(owner))
-            return true;
-        ::Sleep(10);
-    }
-    return false;
-}
-
-void WriteClipboard(HWND owner, const std::wstring& text) {
-    if (!OpenClipboardWithRetries(owner))
-        return;
-    ::EmptyClipboard();
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
-}
-
-std::wstring ReadClipboard(HWND owner) {
-    std::wstring text;
-    if (!OpenClipboardWithRetries(owner))
-        return text;
-    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(::GlobalLock(data));
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
-}
-
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_KEYDOWN:
         if (!(::GetKeyState(VK_CONTROL) & 0x8000))
             break;
         if (wParam == 'C') {
-            WriteClipboard(window, g_text);
+            lx::e2e::SetClipboardText(window, g_text);
             ::SetTimer(window, kSecondWriteTimer, g_gapMs, nullptr);
         } else if (wParam == 'V') {
-            g_text = (g_allSelected ? std::wstring() : g_text) + ReadClipboard(window);
+            g_text = (g_allSelected ? std::wstring() : g_text) + lx::e2e::GetClipboardText(window).value_or(std::wstring());
             g_allSelected = false;
             ::SetWindowTextW(g_view, g_text.c_str());
         }
         return 0;
     case WM_TIMER:
         ::KillTimer(window, kSecondWriteTimer);
-        WriteClipboard(window, L"second");
+        lx::e2e::SetClipboardText(window, L"second");
         return 0;
     case WM_DESTROY:
         ::PostQuitMessage(0);
