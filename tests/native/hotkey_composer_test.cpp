@@ -17,6 +17,7 @@ struct CompositionCase {
     const char* name;
     std::vector<KeyEvent> events;
     HotkeyValue expected;
+    friend void PrintTo(const CompositionCase& c, std::ostream* out) { *out << c.name; }
 };
 
 constexpr unsigned kShift = 16, kCtrl = 17, kAlt = 18, kLeftWin = 91, kK = 75, kInsert = 45;
