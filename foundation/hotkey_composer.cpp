@@ -2,6 +2,9 @@
 
 namespace lx {
 
+namespace {
+
+// The modifier flag a virtual-key code stands for, or 0 for a main key.
 HotkeyValue ModifierFlagOfKey(unsigned virtualKey) {
     switch (virtualKey) {
     case 16: return kHotkeyShift;
@@ -14,6 +17,8 @@ HotkeyValue ModifierFlagOfKey(unsigned virtualKey) {
     default: return 0;
     }
 }
+
+}  // namespace
 
 bool HotkeyComposer::KeyDown(unsigned virtualKey, bool extended) {
     if (virtualKey == 0)

@@ -13,13 +13,9 @@ public:
     bool KeyUp(unsigned virtualKey);
 
     HotkeyValue Value() const { return value_; }
-    void Reset(HotkeyValue value = 0) { value_ = value; }
 
 private:
     HotkeyValue value_ = 0;
 };
-
-// The modifier flag a virtual-key code stands for, or 0 for a main key.
-HotkeyValue ModifierFlagOfKey(unsigned virtualKey);
 
 }  // namespace lx

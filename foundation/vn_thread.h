@@ -16,7 +16,6 @@ public:
 
     [[nodiscard]] bool Start();
     void Stop();
-    DWORD ThreadId() const { return threadId_; }
 
 protected:
     virtual DWORD Run() = 0;
