@@ -2,8 +2,9 @@
 # Installs what building and testing need, when it is missing (Debian 12, root).
 set -euo pipefail
 
+# Extra package names may be given as arguments.
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 xvfb xdotool
-          googletest nlohmann-json3-dev libcli11-dev)
+          googletest nlohmann-json3-dev libcli11-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do
