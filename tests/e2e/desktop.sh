@@ -3,6 +3,12 @@
 # variables of a Wine session (scripts/wine-session.sh) and `bin`, the folder
 # of the built programs.
 
+# Ends the case, naming it (the caller sets case_name).
+fail() {
+  echo "FAIL [$case_name]: $*" >&2
+  exit 1
+}
+
 require_display() {
   if [[ -z "${DISPLAY:-}" ]]; then
     echo "FAIL: DISPLAY is not set; run under a Wine session (scripts/test.sh starts one)" >&2

@@ -45,11 +45,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL [$case_name]: $*" >&2
-  exit 1
-}
-
 install=$work/install
 mkdir -p "$install"
 cp "$bin/lexorant.exe" "$bin/lx-processor.exe" "$bin/lx-settings.exe" "$install/"

@@ -62,11 +62,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL [$case_name]: $*" >&2
-  exit 1
-}
-
 # The portable install.
 install=$work/install
 mkdir -p "$install/scripts"
