@@ -15,19 +15,13 @@
 #include "platform_character_set.h"
 #include "script_file_runner.h"
 #include "script_host.h"
+#include "text_compare.h"
 #include "wide_text.h"
 #include "xml_props.h"
 
 namespace lx::cli {
 
 namespace {
-
-bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool NameIs(const std::wstring& name, std::wstring_view expected) {
-    return ::CompareStringOrdinal(name.c_str(), static_cast<int>(name.size()), expected.data(),
-                                  static_cast<int>(expected.size()), TRUE) == CSTR_EQUAL;
-}
 
 class DataCheck {
 public:
@@ -47,7 +41,7 @@ private:
     void CheckSettings(const std::wstring& path) {
         // No settings file simply means the defaults.
         CXMLProps props;
-        if (Exists(path))
+        if (PathExists(path))
             if (auto failure = OpenDataFile(props, path, L"settings"))
                 Report(*failure);
     }
@@ -74,7 +68,7 @@ private:
                 Report(where + L" has no id; it is ignored");
                 continue;
             }
-            if (!NameIs(name, L"accelerator") && !NameIs(name, L"group"))
+            if (!EqualsIgnoringCase(name, L"accelerator") && !EqualsIgnoringCase(name, L"group"))
                 Report(where + L" (\"" + *id + L"\") is neither an accelerator nor a group; it cannot run");
             if (const auto [first, inserted] = positionOfId.emplace(*id, position); !inserted)
                 Report(where + L" repeats the id \"" + *id + L"\" of number " + std::to_wstring(first->second) +
@@ -93,15 +87,15 @@ private:
     // group, at its members.
     void CheckEntry(CXMLProps& props, const std::wstring& path, const std::wstring& id) {
         const std::wstring name = props.GetName().value_or(L"");
-        if (NameIs(name, L"accelerator")) {
+        if (EqualsIgnoringCase(name, L"accelerator")) {
             CheckBody(path, id, ToText(props.GetText().value_or(L"")));
             return;
         }
-        if (!NameIs(name, L"group") || !props.FirstChild())
+        if (!EqualsIgnoringCase(name, L"group") || !props.FirstChild())
             return;
         do {
             const std::wstring memberName = props.GetName().value_or(L"#");
-            if (memberName.starts_with(L'#') || (!NameIs(memberName, L"accelerator") && !NameIs(memberName, L"group")))
+            if (memberName.starts_with(L'#') || (!EqualsIgnoringCase(memberName, L"accelerator") && !EqualsIgnoringCase(memberName, L"group")))
                 continue;
             if (const auto memberId = props.GetStringAttribute(L"id", std::nullopt))
                 CheckEntry(props, path, *memberId);
@@ -115,7 +109,7 @@ private:
         std::set<Text> reported;
         for (const ScriptReference& reference : ScriptReferences(body, characters_)) {
             const std::wstring scriptPath = scripts_.ScriptPath(reference.name);
-            if (!Exists(scriptPath) && reported.insert(reference.name).second)
+            if (!PathExists(scriptPath) && reported.insert(reference.name).second)
                 Report(path + L": \"" + id + L"\" names the script \"" + ToWide(reference.name) + L"\", but " +
                        scriptPath + L" does not exist");
         }
@@ -127,7 +121,7 @@ private:
         for (const auto& item : std::filesystem::directory_iterator(scriptsFolder_, failure)) {
             const std::wstring name = item.path().filename().wstring();
             if (item.is_regular_file(failure) && name.size() > kScriptExtension.size() &&
-                NameIs(name.substr(name.size() - kScriptExtension.size()), kScriptExtension))
+                EqualsIgnoringCase(name.substr(name.size() - kScriptExtension.size()), kScriptExtension))
                 files.push_back(scriptsFolder_ + name);
         }
         std::sort(files.begin(), files.end());
@@ -162,7 +156,7 @@ private:
                 if (props.GetName() != L"include")
                     continue;
                 if (const auto file = props.GetStringAttribute(L"file", std::nullopt);
-                    file && !Exists(BoundedPath(folder + *file)))
+                    file && !PathExists(BoundedPath(folder + *file)))
                     Report(path + L": the include file \"" + *file + L"\" is missing (looked for " +
                            BoundedPath(folder + *file) + L")");
             } while (props.NextSibling());

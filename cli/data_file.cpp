@@ -1,7 +1,5 @@
 #include "data_file.h"
 
-#include <windows.h>
-
 #include "accelerator.h"
 #include "commands.h"
 #include "console.h"
@@ -16,7 +14,7 @@ std::wstring AcceleratorFilePath() { return GetDataFolder() + std::wstring(kAcce
 std::optional<std::wstring> OpenDataFile(CXMLProps& props, const std::wstring& path, std::wstring_view rootName) {
     if (props.Open(path, rootName))
         return std::nullopt;
-    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!PathExists(path))
         return path + L": file not found";
     if (const auto error = DiagnoseXmlFile(path))
         return path + L": line " + std::to_wstring(error->line) + L": " + error->reason;

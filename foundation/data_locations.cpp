@@ -11,10 +11,6 @@ constexpr std::wstring_view kPortableMarker = L"portable";
 constexpr std::wstring_view kProductSubPath = L"Varnel\\Lexorant";
 constexpr std::wstring_view kScriptsSubFolder = L"scripts";
 
-bool PathExists(const std::wstring& path) {
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::wstring WithTrailingBackslash(std::wstring path) {
     if (path.empty() || path.back() != L'\\')
         path += L'\\';
@@ -40,6 +36,8 @@ std::wstring ProductFolder(int specialFolder) {
 }
 
 }  // namespace
+
+bool PathExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::wstring BoundedPath(std::wstring path) {
     if (path.size() > MAX_PATH - 1)

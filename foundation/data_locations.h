@@ -21,6 +21,9 @@ std::wstring ScriptsFolderFor(std::wstring_view programFolder);
 
 std::wstring ProgramFolder();
 
+// A file or folder exists at `path`.
+bool PathExists(const std::wstring& path);
+
 // Paths are bounded by the platform's 260-character buffers: anything longer
 // is cut, and the cut path is then simply not found.
 std::wstring BoundedPath(std::wstring path);

@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     // No settings file means a first run, decided anew at every start.
     const std::wstring settings = lx::GetDataFolder() + std::wstring(lx::kSettingsFileName);
-    if (::GetFileAttributesW(settings.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!lx::PathExists(settings)) {
         lx::ImportDefaultPackage();
         lx::StartSettings();
     }

@@ -1,21 +1,11 @@
 #include "accelerator.h"
 
-#include <windows.h>
-
 #include "data_locations.h"
 #include "group_order.h"
+#include "text_compare.h"
 #include "xml_props.h"
 
 namespace lx {
-
-namespace {
-
-bool NameIs(const std::wstring& name, std::wstring_view expected) {
-    return ::CompareStringOrdinal(name.c_str(), static_cast<int>(name.size()), expected.data(),
-                                  static_cast<int>(expected.size()), TRUE) == CSTR_EQUAL;
-}
-
-}  // namespace
 
 bool CAccelerator::Read(CXMLProps& props) {
     id.clear();
@@ -35,14 +25,14 @@ bool CAccelerator::Read(CXMLProps& props) {
     description = props.GetStringAttribute(L"description", std::nullopt);
     hotkey = static_cast<HotkeyValue>(props.GetIntAttribute(L"hotkey", 0));
 
-    if (NameIs(*elementName, L"accelerator")) {
+    if (EqualsIgnoringCase(*elementName, L"accelerator")) {
         isGroup = false;
         body = props.GetText();
         input = static_cast<std::int32_t>(props.GetIntAttribute(L"input", 1));
         output = static_cast<std::int32_t>(props.GetIntAttribute(L"output", 1));
         return true;
     }
-    if (NameIs(*elementName, L"group")) {
+    if (EqualsIgnoringCase(*elementName, L"group")) {
         isGroup = true;
         if (props.SelectChild(L"accelerator")) {
             do {

@@ -1,7 +1,5 @@
 #include "script_file_runner.h"
 
-#include <windows.h>
-
 #include "data_locations.h"
 #include "script_host.h"
 #include "wide_text.h"
@@ -14,7 +12,7 @@ std::wstring ScriptFileRunner::ScriptPath(TextView name) const {
 
 std::optional<Text> ScriptFileRunner::RunScript(TextView name, const Text* input, const std::vector<Text>& arguments) {
     const std::wstring path = ScriptPath(name);
-    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!PathExists(path))
         return std::nullopt;
     CScriptHost host;
     if (!host.Load(path))

@@ -1,7 +1,5 @@
 #include "settings_file.h"
 
-#include <windows.h>
-
 #include "data_locations.h"
 #include "xml_props.h"
 
@@ -9,7 +7,7 @@ namespace lx {
 
 bool EnsureSettingsFile(const std::wstring& dataFolder) {
     const std::wstring path = dataFolder + std::wstring(kSettingsFileName);
-    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (PathExists(path))
         return true;
     CXMLProps settings;
     if (!settings.Create(path, L"settings") || !settings.AppendChild(L"appearance", std::nullopt) ||
