@@ -48,7 +48,13 @@ wine_session_start() {
   "$wineserver" -f -p >"$LX_SESSION_DIR/wineserver.log" 2>&1 &
   LX_WINESERVER_PID=$!
   LX_WINESERVER="$wineserver"
-  wine wineboot -i </dev/null >"$LX_SESSION_DIR/wineboot.log" 2>&1
+  # A heavily loaded machine can make the first boot give up; one retry.
+  if ! wine wineboot -i </dev/null >"$LX_SESSION_DIR/wineboot.log" 2>&1 &&
+     ! wine wineboot -i </dev/null >>"$LX_SESSION_DIR/wineboot.log" 2>&1; then
+    echo "wine-session: wineboot failed" >&2
+    cat "$LX_SESSION_DIR/wineboot.log" >&2
+    return 1
+  fi
   if ! kill -0 "$LX_WINESERVER_PID" 2>/dev/null; then
     echo "wine-session: the wineserver did not keep running" >&2
     cat "$LX_SESSION_DIR/wineserver.log" >&2
