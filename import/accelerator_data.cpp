@@ -1,43 +1,41 @@
 #include "accelerator_data.h"
 
-#include "text_compare.h"
+#include "accelerator.h"
 #include "xml_props.h"
 
 namespace lx {
 
-bool CAcceleratorData::Read(CXMLProps& props) {
-    *this = CAcceleratorData();
-    const std::optional<std::wstring> elementName = props.GetName();
-    if (!elementName)
-        return false;
-    id = props.GetStringAttribute(L"id", std::nullopt);
-    if (!id)
-        return false;
-    name = props.GetStringAttribute(L"name", std::nullopt);
-    description = props.GetStringAttribute(L"description", std::nullopt);
-    hotkey = props.GetIntAttribute(L"hotkey", 0);
+namespace {
 
-    if (EqualsIgnoringCase(*elementName, L"accelerator")) {
-        body = props.GetText();
-        input = static_cast<std::int32_t>(props.GetIntAttribute(L"input", 1));
-        output = static_cast<std::int32_t>(props.GetIntAttribute(L"output", 1));
-        return true;
+CAcceleratorData FromAccelerator(const CAccelerator& read) {
+    CAcceleratorData data;
+    data.id = read.id;
+    data.hotkey = read.hotkey;
+    data.name = read.name;
+    data.description = read.description;
+    data.isGroup = read.isGroup;
+    data.input = read.input;
+    data.output = read.output;
+    data.body = read.body;
+    for (const auto& entry : read.entries) {
+        // A group inside a group could only be written back as an
+        // accelerator without body; such entries are left out.
+        if (!entry->isGroup)
+            data.entries.push_back(FromAccelerator(*entry));
     }
-    if (EqualsIgnoringCase(*elementName, L"group")) {
-        isGroup = true;
-        if (props.SelectChild(L"accelerator")) {
-            do {
-                CAcceleratorData entry;
-                // A group inside a group could only be written back as an
-                // accelerator without body; such entries are left out.
-                if (entry.Read(props) && !entry.isGroup)
-                    entries.push_back(std::move(entry));
-            } while (props.NextSibling());
-            props.Up();
-        }
-        return true;
-    }
-    return false;
+    return data;
+}
+
+}  // namespace
+
+// Read as the processor reads an entry, but keeping the whole hotkey value.
+bool CAcceleratorData::Read(CXMLProps& props) {
+    CAccelerator read;
+    if (!read.Read(props))
+        return false;
+    *this = FromAccelerator(read);
+    hotkey = props.GetIntAttribute(L"hotkey", 0);
+    return true;
 }
 
 bool CAcceleratorData::Write(CXMLProps& props) const {

@@ -28,7 +28,7 @@ public:
     [[nodiscard]] bool Write(CXMLProps& props) const;
 
     std::optional<std::wstring> id;
-    // All 32 bits as read; only the low 16 are ever written.
+    // As read (32 bits for a top-level entry); only the low 16 are written.
     std::uint32_t hotkey = 0;
     std::optional<std::wstring> name;
     std::optional<std::wstring> description;
