@@ -1,5 +1,8 @@
 #include "import_package.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "data_locations.h"
 #include "extraction_folder.h"
 #include "folder_listing.h"
@@ -8,6 +11,19 @@
 #include "zip/unzipper.h"
 
 namespace lx {
+
+namespace {
+
+std::uint64_t CountEntries(CUnzipper& unzipper) {
+    std::uint64_t count = 0;
+    if (unzipper.FirstEntry())
+        do
+            ++count;
+        while (unzipper.NextEntry());
+    return count;
+}
+
+}  // namespace
 
 CImportPackage::CImportPackage(std::wstring programFolder, zip::Limits limits)
     : programFolder_(std::move(programFolder)), limits_(limits) {}
@@ -25,12 +41,16 @@ OpenPackageResult CImportPackage::OpenPackage(const std::wstring& packagePath) {
     if (!folder)
         return kPackageNotExtracted;
     {
-        CUnzipper unzipper(limits_);
+        // Too many entries make a package that cannot be extracted, not one
+        // that is no archive: the reader opens it and the count is checked here.
+        zip::Limits openLimits = limits_;
+        openLimits.maxEntries = std::numeric_limits<std::uint64_t>::max();
+        CUnzipper unzipper(openLimits);
         if (!unzipper.OpenArchive(packagePath.c_str())) {
             RemoveFolderTree(*folder);
             return kPackageNotArchive;
         }
-        if (!unzipper.ExtractAll(folder->c_str())) {
+        if (CountEntries(unzipper) > limits_.maxEntries || !unzipper.ExtractAll(folder->c_str())) {
             unzipper.CloseArchive();
             RemoveFolderTree(*folder);
             return kPackageNotExtracted;
