@@ -14,7 +14,7 @@
 
 #include "data_locations.h"
 #include "import_package.h"
-#include "test_zip.h"
+#include "zip_builder.h"
 #include "xml_props.h"
 
 namespace {
@@ -72,7 +72,7 @@ int wmain() {
                 "merge us/entry");
     for (int count : {2500, 5000, 10000}) {
         const std::string userDocument = AcceleratorDocument(count, "user-");
-        WriteFile(packagePath, lx::test::ZipArchive({{"accelerators.xml", AcceleratorDocument(count, "pkg-")}}));
+        WriteFile(packagePath, lx::test::BuildZip({lx::test::Deflated("accelerators.xml", AcceleratorDocument(count, "pkg-"))}));
 
         const double baseline = BestSeconds([&] { WriteFile(userFile, userDocument); }, [&] {
             lx::CXMLProps props;

@@ -11,7 +11,7 @@
 #include "folder_listing.h"
 #include "import_package.h"
 #include "test_files.h"
-#include "test_zip.h"
+#include "zip_builder.h"
 
 namespace lx::test {
 
@@ -30,9 +30,9 @@ protected:
             ::SetEnvironmentVariableW(variable.c_str(), value.empty() ? nullptr : value.c_str());
     }
 
-    std::wstring WritePackage(const std::vector<ZipEntry>& entries, const std::wstring& name = L"pkg.lxpack") {
+    std::wstring WritePackage(const std::vector<ZipTestEntry>& entries, const std::wstring& name = L"pkg.lxpack") {
         const std::wstring path = packages / name;
-        WriteUtf8File(path, ZipArchive(entries));
+        WriteUtf8File(path, BuildZip(entries));
         return path;
     }
     CImportPackage NewPackage() { return CImportPackage(program.path()); }

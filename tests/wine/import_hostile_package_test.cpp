@@ -12,7 +12,8 @@ namespace lx {
 namespace {
 
 using test::ImportFixture;
-using test::ZipEntry;
+using test::Deflated;
+using test::ZipTestEntry;
 
 using HostilePackage = ImportFixture;
 
@@ -37,7 +38,7 @@ TEST_F(HostilePackage, UnsafeEntryNamesFailExtractionAndWriteNothingOutside) {
     for (const char* name : unsafeNames) {
         const std::string text(name);
         const std::wstring fileName(text.begin() + static_cast<long>(text.rfind("lx-escape")), text.end());
-        const std::wstring path = WritePackage({{"scripts/ok.js", "fine"}, {name, "escaped"}});
+        const std::wstring path = WritePackage({Deflated("scripts/ok.js", "fine"), Deflated(name, "escaped")});
         CImportPackage package = NewPackage();
         EXPECT_EQ(package.OpenPackage(path), kPackageNotExtracted) << name;
         for (const std::wstring& place : PlacesOutside(temp, fileName))
@@ -47,23 +48,28 @@ TEST_F(HostilePackage, UnsafeEntryNamesFailExtractionAndWriteNothingOutside) {
 }
 
 TEST_F(HostilePackage, DamagedDataFailsExtraction) {
-    const std::wstring path = WritePackage({{"scripts/ok.js", "fine"}, {"scripts/bad.js", "damaged", 0x12345678u}});
-    CImportPackage package = NewPackage();
-    EXPECT_EQ(package.OpenPackage(path), kPackageNotExtracted);
-    EXPECT_TRUE(ExtractionFoldersLeft().empty());
+    for (const ZipTestEntry& damaged : {Deflated("scripts/bad.js", "damaged").Crc(0x12345678u),
+                                        test::Stored("scripts/bad.js", "damaged").Crc(0x12345678u)}) {
+        CImportPackage package = NewPackage();
+        EXPECT_EQ(package.OpenPackage(WritePackage({Deflated("scripts/ok.js", "fine"), damaged})), kPackageNotExtracted)
+            << "method " << damaged.method;
+        EXPECT_TRUE(ExtractionFoldersLeft().empty());
+    }
 }
 
 TEST_F(HostilePackage, ArchivesBeyondTheCapsFailExtractionWithinThemOpen) {
-    const std::vector<ZipEntry> fourSmallEntries = {
-        {"a.txt", std::string(200, 'a')}, {"b.txt", std::string(200, 'b')},
-        {"c.txt", std::string(200, 'c')}, {"d.txt", std::string(200, 'd')}};
-    const std::vector<ZipEntry> oneBigEntry = {{"big.txt", std::string(5000, 'x')}};
-    struct Case { const char* what; std::vector<ZipEntry> entries; zip::Limits limits; OpenPackageResult result; } cases[] = {
+    const std::vector<ZipTestEntry> fourSmallEntries = {
+        Deflated("a.txt", std::string(200, 'a')), Deflated("b.txt", std::string(200, 'b')),
+        Deflated("c.txt", std::string(200, 'c')), Deflated("d.txt", std::string(200, 'd'))};
+    const std::vector<ZipTestEntry> oneBigEntry = {Deflated("big.txt", std::string(5000, 'x'))};
+    struct Case { const char* what; std::vector<ZipTestEntry> entries; zip::Limits limits; OpenPackageResult result; } cases[] = {
         {"too many entries", fourSmallEntries, {1000000, 3}, kPackageNotExtracted},
         {"entries at the cap", fourSmallEntries, {1000000, 4}, kPackageOpened},
         {"too many bytes", oneBigEntry, {4999, 100}, kPackageNotExtracted},
         {"bytes at the cap", oneBigEntry, {5000, 100}, kPackageOpened},
         {"too many bytes in total", fourSmallEntries, {799, 100}, kPackageNotExtracted},
+        {"8 MB of zeros in a few kilobytes", {Deflated("bomb.bin", std::string(8 << 20, '\0'))}, {1 << 20, 100},
+         kPackageNotExtracted},
     };
     for (const Case& c : cases) {
         CImportPackage package(program.path(), c.limits);

@@ -20,6 +20,7 @@
 namespace lx {
 namespace {
 
+using test::Deflated;
 using test::ImportFixture;
 using test::ReadBytes;
 using test::WriteUtf8File;
@@ -57,7 +58,7 @@ Entries ReadEntries(const std::wstring& path) {
 
 class ImportMerge : public ImportFixture {
 protected:
-    std::wstring PackageWithAccelerators() { return WritePackage({{"accelerators.xml", kPackageAccelerators}}); }
+    std::wstring PackageWithAccelerators() { return WritePackage({Deflated("accelerators.xml", kPackageAccelerators)}); }
     void Import(const std::wstring& path) {
         CImportPackage package = NewPackage();
         ASSERT_EQ(package.OpenPackage(path), kPackageOpened);
@@ -143,8 +144,9 @@ TEST_F(ImportMerge, ChoicesDecideWhatIsWrittenAndTheFileIsRewrittenEvenWithNone)
         package.ImportAccelerators();
         const Entries entries = ReadEntries(AcceleratorFile());
         ASSERT_EQ(entries.size(), c.entries) << c.what;
-        if (c.group)
+        if (c.group) {
             EXPECT_EQ(entries.back()->entries.size(), c.members) << c.what;
+        }
         EXPECT_TRUE(IsHidden(AcceleratorFile())) << c.what << ": rewritten through the hidden save";
     }
 }
@@ -233,11 +235,11 @@ TEST_F(ImportMerge, InstallsChosenFilesAndModifiersReplacingExistingOnes) {
     const std::string upper = "<lxscript function=\"f\"><script>function f(t){return t.toUpperCase();}</script></lxscript>";
     CImportPackage package = NewPackage();
     ASSERT_EQ(package.OpenPackage(WritePackage({
-                  {"scripts/Upper.LXSCRIPT", upper},
-                  {"scripts/Lower.lxscript", "<lxscript/>"},
-                  {"scripts/Title.LXSCRIPT", "<lxscript/>"},
-                  {"scripts/lib/util.js", "util"},
-                  {"scripts/kept.js", "new kept"},
+                  Deflated("scripts/Upper.LXSCRIPT", upper),
+                  Deflated("scripts/Lower.lxscript", "<lxscript/>"),
+                  Deflated("scripts/Title.LXSCRIPT", "<lxscript/>"),
+                  Deflated("scripts/lib/util.js", "util"),
+                  Deflated("scripts/kept.js", "new kept"),
               })),
               kPackageOpened);
     for (auto& modifier : package.modifiers)

@@ -11,9 +11,9 @@
 namespace lx {
 namespace {
 
+using test::Deflated;
 using test::ImportFixture;
 using test::WriteUtf8File;
-using test::ZipEntry;
 
 constexpr char kScript[] = "<lxscript function=\"f\"><description>Upper case</description><script>function f(t){return t.toUpperCase();}</script></lxscript>";
 
@@ -53,13 +53,13 @@ using PackageOpen = ImportFixture;
 
 TEST_F(PackageOpen, ListsModifiersAndSupportingFilesByTheirPlaceInTheArchive) {
     const std::wstring path = WritePackage({
-        {"info.xml", "<lexorantpackage/>"},
-        {"scripts/Upper.LXSCRIPT", kScript},
-        {"scripts/lib/util.js", "function util() {}"},
-        {"scripts/lib/extra.lxscript", kScript},
-        {"scripts/lib/deeper/data.txt", "x"},
-        {"scripts/readme.txt", "x"},
-        {"other/ignored.js", "x"},
+        Deflated("info.xml", "<lexorantpackage/>"),
+        Deflated("scripts/Upper.LXSCRIPT", kScript),
+        Deflated("scripts/lib/util.js", "function util() {}"),
+        Deflated("scripts/lib/extra.lxscript", kScript),
+        Deflated("scripts/lib/deeper/data.txt", "x"),
+        Deflated("scripts/readme.txt", "x"),
+        Deflated("other/ignored.js", "x"),
     });
     CImportPackage package = NewPackage();
     ASSERT_EQ(package.OpenPackage(path), kPackageOpened);
@@ -80,10 +80,10 @@ TEST_F(PackageOpen, ItemsAlreadyInTheScriptsFolderAreOfferedUnchosen) {
     ASSERT_TRUE(::CreateDirectoryW((scripts + L"lib").c_str(), nullptr));
     WriteUtf8File(scripts + L"lib\\util.js", "old");
     const std::wstring path = WritePackage({
-        {"scripts/upper.lxscript", kScript},
-        {"scripts/lower.lxscript", kScript},
-        {"scripts/lib/util.js", "new"},
-        {"scripts/lib/more.js", "new"},
+        Deflated("scripts/upper.lxscript", kScript),
+        Deflated("scripts/lower.lxscript", kScript),
+        Deflated("scripts/lib/util.js", "new"),
+        Deflated("scripts/lib/more.js", "new"),
     });
     CImportPackage package = NewPackage();
     ASSERT_EQ(package.OpenPackage(path), kPackageOpened);
@@ -97,7 +97,7 @@ TEST_F(PackageOpen, ItemsAlreadyInTheScriptsFolderAreOfferedUnchosen) {
 }
 
 TEST_F(PackageOpen, EveryListedEntryGetsAFreshIdAndIsChosen) {
-    const std::wstring path = WritePackage({{"accelerators.xml", kPackageAccelerators}});
+    const std::wstring path = WritePackage({Deflated("accelerators.xml", kPackageAccelerators)});
     CImportPackage package = NewPackage();
     ASSERT_EQ(package.OpenPackage(path), kPackageOpened);
     ASSERT_EQ(package.accelerators.size(), 2u);
@@ -123,7 +123,7 @@ TEST_F(PackageOpen, EveryListedEntryGetsAFreshIdAndIsChosen) {
 
 TEST_F(PackageOpen, PackageWithOnlyAPlainFileOpensWithEmptyLists) {
     CImportPackage package = NewPackage();
-    ASSERT_EQ(package.OpenPackage(WritePackage({{"readme.txt", "hello"}})), kPackageOpened);
+    ASSERT_EQ(package.OpenPackage(WritePackage({Deflated("readme.txt", "hello")})), kPackageOpened);
     EXPECT_TRUE(package.accelerators.empty());
     EXPECT_TRUE(package.modifiers.empty());
     EXPECT_TRUE(package.files.empty());
@@ -132,13 +132,13 @@ TEST_F(PackageOpen, PackageWithOnlyAPlainFileOpensWithEmptyLists) {
 TEST_F(PackageOpen, BrokenPackageAcceleratorFileGivesAnEmptyList) {
     for (const char* document : {"<accelerators><accelerator id='a'>", "<snippets><accelerator id='a'/></snippets>"}) {
         CImportPackage package = NewPackage();
-        ASSERT_EQ(package.OpenPackage(WritePackage({{"accelerators.xml", document}})), kPackageOpened);
+        ASSERT_EQ(package.OpenPackage(WritePackage({Deflated("accelerators.xml", document)})), kPackageOpened);
         EXPECT_TRUE(package.accelerators.empty()) << document;
     }
 }
 
 TEST_F(PackageOpen, ExtractionFolderLivesUntilRemovedAndNeverOutlivesThePackage) {
-    const std::wstring path = WritePackage({{"readme.txt", "hello"}});
+    const std::wstring path = WritePackage({Deflated("readme.txt", "hello")});
     std::wstring folder;
     {
         CImportPackage package = NewPackage();
@@ -161,7 +161,7 @@ TEST_F(PackageOpen, ExtractionFolderLivesUntilRemovedAndNeverOutlivesThePackage)
 // it, and lists nothing.
 TEST_F(PackageOpen, FailuresGiveTheirCodesAndLeaveNothingBehind) {
     WriteUtf8File(packages / L"text.lxpack", "just some text, not an archive");
-    std::string truncated = test::ZipArchive({{"readme.txt", "hello"}});
+    std::string truncated = test::BuildZip({Deflated("readme.txt", "hello")});
     truncated.resize(truncated.size() - 30);
     WriteUtf8File(packages / L"truncated.lxpack", truncated);
     ASSERT_TRUE(::CreateDirectoryW((packages / L"folder.lxpack").c_str(), nullptr));

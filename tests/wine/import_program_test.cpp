@@ -15,6 +15,7 @@
 namespace lx {
 namespace {
 
+using test::Deflated;
 using test::ImportFixture;
 using test::ReadBytes;
 using test::RunProcess;
@@ -40,9 +41,9 @@ protected:
     void SetUp() override {
         ImportFixture::SetUp();
         ASSERT_TRUE(::CopyFileW((test::TestProgramFolder() + L"import.exe").c_str(), (program / L"import.exe").c_str(), FALSE));
-        package = WritePackage({{"accelerators.xml", kAccelerators},
-                                {"scripts/upper.lxscript", "<lxscript function=\"f\"/>"},
-                                {"scripts/lib/util.js", "util"}},
+        package = WritePackage({Deflated("accelerators.xml", kAccelerators),
+                                Deflated("scripts/upper.lxscript", "<lxscript function=\"f\"/>"),
+                                Deflated("scripts/lib/util.js", "util")},
                                L"with space.lxpack");
     }
     test::ProcessResult RunSilent() { return RunProcess(L"\"" + (program / L"import.exe") + L"\" /S \"" + package + L"\""); }

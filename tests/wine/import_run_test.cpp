@@ -12,6 +12,7 @@
 namespace lx {
 namespace {
 
+using test::Deflated;
 using test::ImportFixture;
 using test::WriteUtf8File;
 
@@ -46,9 +47,9 @@ protected:
         RunImport(arguments, {engine, ui, [this](const wchar_t* name) { signals.push_back(name); }, program.path()});
     }
     std::wstring Package() {
-        return WritePackage({{"accelerators.xml", kAccelerators},
-                             {"scripts/upper.lxscript", "<lxscript/>"},
-                             {"scripts/lib/util.js", "x"}},
+        return WritePackage({Deflated("accelerators.xml", kAccelerators),
+                             Deflated("scripts/upper.lxscript", "<lxscript/>"),
+                             Deflated("scripts/lib/util.js", "x")},
                             L"my package.lxpack");
     }
     static std::vector<std::wstring> ImportSignals() {
