@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a fuzzer with clang (AddressSanitizer, UndefinedBehaviorSanitizer) and
 # runs it for the given number of seconds (default 60). Targets: template
-# (default) and zip.
+# (default), zip and command_line.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -12,7 +12,8 @@ corpus="$build/corpus/$target"
 case "$target" in
   template) options=(-max_len=4096 -dict="$root/fuzz/template.dict") ;;
   zip) options=(-max_len=65536) ;;
-  *) echo "fuzz.sh: unknown target '$target' (template, zip)" >&2; exit 2 ;;
+  command_line) options=(-max_len=1024) ;;
+  *) echo "fuzz.sh: unknown target '$target' (template, zip, command_line)" >&2; exit 2 ;;
 esac
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
