@@ -51,7 +51,7 @@ std::wstring ImportSummary(const CImportPackage& package, const std::wstring& pa
         return count == 0 ? std::wstring() : L" (" + std::to_wstring(count) + L" already installed, kept)";
     };
     return L"Import this package?\r\n" + packagePath + L"\r\n\r\nAccelerators: " + std::to_wstring(accelerators) +
-           L" (in " + std::to_wstring(groups) + L" groups)\r\nModifiers: " + std::to_wstring(modifiers) +
+           L"\r\nGroups: " + std::to_wstring(groups) + L"\r\nModifiers: " + std::to_wstring(modifiers) +
            kept(keptModifiers) + L"\r\nFiles: " + std::to_wstring(files) + kept(keptFiles) +
            L"\r\n\r\nOK imports them; Cancel leaves your data unchanged.";
 }

@@ -112,7 +112,7 @@ TEST_F(ImportRun, ConfirmedRunShowsWhatWillBeInstalledThenMerges) {
     ASSERT_EQ(ui.summaries.size(), 1u);
     const std::wstring& summary = ui.summaries[0];
     EXPECT_NE(summary.find(path), std::wstring::npos) << summary;
-    EXPECT_NE(summary.find(L"Accelerators: 3 (in 1 groups)"), std::wstring::npos) << summary;
+    EXPECT_NE(summary.find(L"Accelerators: 3\r\nGroups: 1\r\n"), std::wstring::npos) << summary;
     EXPECT_NE(summary.find(L"Modifiers: 0 (1 already installed, kept)"), std::wstring::npos) << summary;
     EXPECT_NE(summary.find(L"Files: 1\r\n"), std::wstring::npos) << summary;
     EXPECT_EQ(signals, ImportSignals());
