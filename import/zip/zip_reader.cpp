@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fast_crc32.h"
 #include "name_decoding.h"
 
 namespace lx::zip {
@@ -42,19 +43,25 @@ bool ReadString(ByteSource& source, uint64_t offset, size_t size, std::string& o
     return source.ReadAt(offset, reinterpret_cast<uint8_t*>(out.data()), size);
 }
 
-class InflateStream {
+// Raw inflate through zlib's call-back interface: the output is handed over
+// straight from the 32 KiB window, with no copy into a separate buffer.
+class InflateBackStream {
 public:
-    InflateStream() { ready_ = inflateInit2(&stream_, -MAX_WBITS) == Z_OK; }
-    ~InflateStream() {
-        if (ready_)
-            inflateEnd(&stream_);
+    InflateBackStream() : window_(std::make_unique<unsigned char[]>(kWindowSize)) {
+        ready_ = inflateBackInit(&stream_, MAX_WBITS, window_.get()) == Z_OK;
     }
-    InflateStream(const InflateStream&) = delete;
-    InflateStream& operator=(const InflateStream&) = delete;
+    ~InflateBackStream() {
+        if (ready_)
+            inflateBackEnd(&stream_);
+    }
+    InflateBackStream(const InflateBackStream&) = delete;
+    InflateBackStream& operator=(const InflateBackStream&) = delete;
     bool ready() const { return ready_; }
     z_stream& get() { return stream_; }
 
 private:
+    static constexpr size_t kWindowSize = size_t{1} << MAX_WBITS;
+    std::unique_ptr<unsigned char[]> window_;
     z_stream stream_{};
     bool ready_ = false;
 };
@@ -275,7 +282,7 @@ bool ZipReader::Extract(ByteSink& sink) {
     uint64_t dataStart = 0;
     if (!FindDataStart(dataStart))
         return false;
-    uint32_t crc = static_cast<uint32_t>(crc32(0, nullptr, 0));
+    uint32_t crc = 0;
     const bool ok =
         current_.method == kMethodStored ? CopyStored(dataStart, sink, crc) : Inflate(dataStart, sink, crc);
     return ok && crc == current_.crc32;
@@ -291,7 +298,7 @@ bool ZipReader::CopyStored(uint64_t dataStart, ByteSink& sink, uint32_t& crc) {
         const size_t size = static_cast<size_t>(std::min<uint64_t>(left, kChunkSize));
         if (!source_.ReadAt(offset, chunk.get(), size))
             return false;
-        crc = static_cast<uint32_t>(crc32(crc, chunk.get(), static_cast<uInt>(size)));
+        crc = UpdateCrc32(crc, chunk.get(), size);
         if (!sink.Write(chunk.get(), size))
             return false;
         extractedTotal_ += size;
@@ -301,48 +308,57 @@ bool ZipReader::CopyStored(uint64_t dataStart, ByteSink& sink, uint32_t& crc) {
     return true;
 }
 
+struct ZipReader::InflateContext {
+    ZipReader& reader;
+    ByteSink& sink;
+    uint8_t* input;
+    uint64_t inputOffset;
+    uint64_t inputLeft;
+    uint64_t produced;
+    uint32_t crc;
+
+    static unsigned Read(void* context, z_const unsigned char** buffer) {
+        auto& c = *static_cast<InflateContext*>(context);
+        const size_t size = static_cast<size_t>(std::min<uint64_t>(c.inputLeft, kChunkSize));
+        // Zero ends the input: inflateBack then fails unless the stream ended.
+        if (size == 0 || !c.reader.source_.ReadAt(c.inputOffset, c.input, size))
+            return 0;
+        c.inputOffset += size;
+        c.inputLeft -= size;
+        *buffer = c.input;
+        return static_cast<unsigned>(size);
+    }
+
+    static int Write(void* context, unsigned char* data, unsigned size) {
+        auto& c = *static_cast<InflateContext*>(context);
+        if (size > c.reader.current_.uncompressedSize - c.produced)
+            return 1;
+        c.crc = UpdateCrc32(c.crc, data, size);
+        for (unsigned done = 0; done < size;) {
+            const size_t piece = std::min<size_t>(size - done, kChunkSize);
+            if (!c.sink.Write(data + done, piece))
+                return 1;
+            done += static_cast<unsigned>(piece);
+        }
+        c.produced += size;
+        c.reader.extractedTotal_ += size;
+        return 0;
+    }
+};
+
 bool ZipReader::Inflate(uint64_t dataStart, ByteSink& sink, uint32_t& crc) {
-    InflateStream inflater;
+    InflateBackStream inflater;
     if (!inflater.ready())
         return false;
-    z_stream& stream = inflater.get();
     const auto input = std::make_unique<uint8_t[]>(kChunkSize);
-    const auto output = std::make_unique<uint8_t[]>(kChunkSize);
-    uint64_t inputLeft = current_.compressedSize;
-    uint64_t inputOffset = dataStart;
-    uint64_t produced = 0;
-    for (;;) {
-        if (stream.avail_in == 0 && inputLeft > 0) {
-            const size_t size = static_cast<size_t>(std::min<uint64_t>(inputLeft, kChunkSize));
-            if (!source_.ReadAt(inputOffset, input.get(), size))
-                return false;
-            stream.next_in = input.get();
-            stream.avail_in = static_cast<uInt>(size);
-            inputOffset += size;
-            inputLeft -= size;
-        }
-        stream.next_out = output.get();
-        stream.avail_out = static_cast<uInt>(kChunkSize);
-        const int result = inflate(&stream, Z_NO_FLUSH);
-        if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
-            return false;
-        const size_t have = kChunkSize - stream.avail_out;
-        if (have > current_.uncompressedSize - produced)
-            return false;
-        if (have > 0) {
-            crc = static_cast<uint32_t>(crc32(crc, output.get(), static_cast<uInt>(have)));
-            if (!sink.Write(output.get(), have))
-                return false;
-            produced += have;
-            extractedTotal_ += have;
-        }
-        if (result == Z_STREAM_END)
-            break;
-        // Input used up before the end of the stream: truncated data.
-        if (have == 0 && stream.avail_in == 0 && inputLeft == 0)
-            return false;
-    }
-    return produced == current_.uncompressedSize;
+    InflateContext context{*this, sink, input.get(), dataStart, current_.compressedSize, 0, crc};
+    z_stream& stream = inflater.get();
+    stream.next_in = Z_NULL;
+    stream.avail_in = 0;
+    if (inflateBack(&stream, &InflateContext::Read, &context, &InflateContext::Write, &context) != Z_STREAM_END)
+        return false;
+    crc = context.crc;
+    return context.produced == current_.uncompressedSize;
 }
 
 }  // namespace lx::zip

@@ -65,6 +65,7 @@ private:
     bool CopyStored(uint64_t dataStart, ByteSink& sink, uint32_t& crc);
     bool Inflate(uint64_t dataStart, ByteSink& sink, uint32_t& crc);
     bool Fail();
+    struct InflateContext;
 
     ByteSource& source_;
     Limits limits_;

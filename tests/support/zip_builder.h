@@ -77,25 +77,32 @@ private:
     std::string out_;
 };
 
+// The fields local and central headers share, from "version needed" to
+// "extra field length".
+inline void PutHeaderFields(ZipBytes& zip, const ZipTestEntry& e, uint64_t compressedSize, uint32_t extraSize) {
+    const uint32_t crc = e.crc.value_or(
+        static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()))));
+    zip.Put16(e.zip64 ? 45 : 20);
+    zip.Put16(e.flags);
+    zip.Put16(e.method);
+    zip.Put32(e.dosDateTime);
+    zip.Put32(crc);
+    zip.Put32(e.zip64 ? 0xFFFFFFFF : compressedSize);
+    zip.Put32(e.zip64 ? 0xFFFFFFFF : e.data.size());
+    zip.Put16(e.name.size());
+    zip.Put16(e.zip64 ? extraSize : 0);
+}
+
 inline std::string BuildZip(const std::vector<ZipTestEntry>& entries, const ZipTestOptions& options = {}) {
     ZipBytes zip;
     std::vector<uint64_t> offsets;
-    std::vector<std::string> payloads;
+    std::vector<size_t> compressedSizes;
     for (const auto& e : entries) {
         const std::string payload = e.method == 8 ? RawDeflate(e.data) : e.data;
-        const uint32_t crc = e.crc.value_or(
-            static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()))));
         offsets.push_back(zip.size());
+        compressedSizes.push_back(payload.size());
         zip.Put32(0x04034b50);
-        zip.Put16(e.zip64 ? 45 : 20);
-        zip.Put16(e.flags);
-        zip.Put16(e.method);
-        zip.Put32(e.dosDateTime);
-        zip.Put32(crc);
-        zip.Put32(e.zip64 ? 0xFFFFFFFF : payload.size());
-        zip.Put32(e.zip64 ? 0xFFFFFFFF : e.data.size());
-        zip.Put16(e.name.size());
-        zip.Put16(e.zip64 ? 20 : 0);
+        PutHeaderFields(zip, e, payload.size(), 20);
         zip.Append(e.name);
         if (e.zip64) {
             zip.Put16(1);
@@ -104,24 +111,13 @@ inline std::string BuildZip(const std::vector<ZipTestEntry>& entries, const ZipT
             zip.Put64(payload.size());
         }
         zip.Append(payload);
-        payloads.push_back(payload);
     }
     const uint64_t directoryOffset = zip.size();
     for (size_t i = 0; i < entries.size(); ++i) {
         const auto& e = entries[i];
-        const uint32_t crc = e.crc.value_or(
-            static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size()))));
         zip.Put32(0x02014b50);
         zip.Put16(0x031E);
-        zip.Put16(e.zip64 ? 45 : 20);
-        zip.Put16(e.flags);
-        zip.Put16(e.method);
-        zip.Put32(e.dosDateTime);
-        zip.Put32(crc);
-        zip.Put32(e.zip64 ? 0xFFFFFFFF : payloads[i].size());
-        zip.Put32(e.zip64 ? 0xFFFFFFFF : e.data.size());
-        zip.Put16(e.name.size());
-        zip.Put16(e.zip64 ? 28 : 0);
+        PutHeaderFields(zip, e, compressedSizes[i], 28);
         zip.Put16(0);
         zip.Put16(0);
         zip.Put16(0);
@@ -132,7 +128,7 @@ inline std::string BuildZip(const std::vector<ZipTestEntry>& entries, const ZipT
             zip.Put16(1);
             zip.Put16(24);
             zip.Put64(e.data.size());
-            zip.Put64(payloads[i].size());
+            zip.Put64(compressedSizes[i]);
             zip.Put64(offsets[i]);
         }
     }
