@@ -64,6 +64,7 @@ const std::vector<ScriptCases>& AllScriptCases() {
             {L"what?!  no. 2nd place", {}, L"What?!  No. 2nd place"},
             {L"end.\r\nstart\nΑΛΦΑ. ΒΗΤΑ", {}, L"End.\r\nStart\nαλφα. Βητα"},
             {L"ßa. ok", {}, L"ßa. Ok"},
+            {L"END." + Unit(0xA0) + L"NEXT", {}, L"End." + Unit(0xA0) + L"Next"},
         }},
         {L"trim", false, {
             {L"", {}, L""},
