@@ -37,13 +37,24 @@ bool KeepBrokenCopy(const std::wstring& path) {
 }
 
 bool ReplaceWith(const std::wstring& path, const std::wstring& replacement) {
-    // A read-only target cannot be replaced; hidden stays.
-    if (PathExists(path))
-        ::SetFileAttributesW(path.c_str(), kArchiveHidden);
-    if (!::MoveFileExW(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return false;
-    ::SetFileAttributesW(path.c_str(), kArchiveHidden);
-    return true;
+    // A reader (the loader, a processor) may hold the file open for a moment;
+    // the replacement waits for it rather than dropping the imported entries.
+    constexpr int kAttempts = 60;
+    constexpr DWORD kPauseMs = 50;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        // A read-only target cannot be replaced; hidden stays.
+        if (PathExists(path))
+            ::SetFileAttributesW(path.c_str(), kArchiveHidden);
+        if (::MoveFileExW(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            ::SetFileAttributesW(path.c_str(), kArchiveHidden);
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
+            return false;
+        ::Sleep(kPauseMs);
+    }
+    return false;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "import_fixture.h"
 #include "named_mutex_lock.h"
 #include "signals.h"
+#include "unique_handle.h"
 #include "xml_props.h"
 
 namespace lx {
@@ -206,6 +207,25 @@ TEST_F(ImportMerge, WaitsForTheAcceleratorFileLock) {
     lock.reset();
     importer.join();
     EXPECT_EQ(ReadEntries(AcceleratorFile()).size(), 3u);
+}
+
+// A reader holding the file open for a moment delays the replacement; it
+// neither loses the imported entries nor leaves the temporary file behind.
+TEST_F(ImportMerge, WaitsForAReaderOfTheFileAndReplacesItAfterwards) {
+    WriteUtf8File(AcceleratorFile(), kUserAccelerators);
+    CImportPackage package = NewPackage();
+    ASSERT_EQ(package.OpenPackage(PackageWithAccelerators()), kPackageOpened);
+    UniqueHandle reader(::CreateFileW(AcceleratorFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      0, nullptr));
+    ASSERT_TRUE(reader);
+    std::thread closer([&] {
+        ::Sleep(500);
+        reader.reset();
+    });
+    package.ImportAccelerators();
+    closer.join();
+    EXPECT_EQ(ReadEntries(AcceleratorFile()).size(), 3u);
+    EXPECT_EQ(DataFolderNames(), (std::vector<std::wstring>{L"accelerators.xml", L"portable", L"scripts"}));
 }
 
 TEST_F(ImportMerge, ImportsAtTheSameTimeKeepEveryonesEntries) {
