@@ -60,6 +60,52 @@ TEST_F(ImportProgram, SilentRunInstallsIntoThePortableFolder) {
     EXPECT_TRUE(ExtractionFoldersLeft().empty());
 }
 
+// The confirmation the program shows until the dialog exists: its text, and
+// Cancel or OK pressed on it.
+class ImportProgramConfirmation : public ImportProgram {
+protected:
+    // Runs the program without /S, answers its box with `command` and returns
+    // the box's text.
+    std::wstring RunAnswering(int command) {
+        std::wstring text;
+        test::ProcessResult result;
+        result.exitCode = 99;
+        std::thread run([&] {
+            try {
+                result = RunProcess(L"\"" + (program / L"import.exe") + L"\" \"" + package + L"\"");
+            } catch (const std::exception&) {
+            }
+        });
+        HWND box = nullptr;
+        for (int attempt = 0; attempt < 200 && !box; ++attempt) {
+            ::Sleep(50);
+            box = ::FindWindowW(L"#32770", L"Lexorant");
+        }
+        if (box) {
+            wchar_t buffer[1024] = L"";
+            ::GetDlgItemTextW(box, 0xFFFF, buffer, static_cast<int>(std::size(buffer)));
+            text = buffer;
+            ::PostMessageW(box, WM_COMMAND, command, 0);
+        }
+        run.join();
+        EXPECT_EQ(result.exitCode, 0u);
+        return text;
+    }
+};
+
+TEST_F(ImportProgramConfirmation, CancelLeavesTheDataAloneAndOkImports) {
+    const std::wstring question = RunAnswering(IDCANCEL);
+    EXPECT_NE(question.find(L"Accelerators: 2\r\nGroups: 1\r\nModifiers: 1\r\nFiles: 1"), std::wstring::npos)
+        << testing::PrintToString(question);
+    EXPECT_FALSE(PathExists(AcceleratorFile()));
+    EXPECT_FALSE(PathExists(ScriptsFolder() + L"upper.lxscript"));
+
+    EXPECT_FALSE(RunAnswering(IDOK).empty());
+    EXPECT_EQ(CountTopLevelEntries(AcceleratorFile()), 2);
+    EXPECT_TRUE(PathExists(ScriptsFolder() + L"upper.lxscript"));
+    EXPECT_TRUE(ExtractionFoldersLeft().empty());
+}
+
 TEST_F(ImportProgram, RunsAtTheSameTimeKeepEveryonesEntries) {
     constexpr int kRuns = 4;
     std::vector<std::thread> runs;
