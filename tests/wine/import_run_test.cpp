@@ -105,6 +105,20 @@ TEST_F(ImportRun, SilentRunMergesWithoutAskingAndSignalsInOrder) {
     EXPECT_TRUE(ExtractionFoldersLeft().empty());
 }
 
+TEST_F(ImportRun, PathsAndNamesOutsideAnyCodePageSurvive) {
+    constexpr std::uint16_t kUtf8Names = 0x0800;
+    const std::wstring path = WritePackage({Deflated("accelerators.xml", kAccelerators),
+                                            Deflated("scripts/\xc3\xa9t\xc3\xa9.lxscript", "<lxscript/>").Flags(kUtf8Names),
+                                            Deflated("scripts/\xe5\x90\x8d/na\xc3\xafve.js", "x").Flags(kUtf8Names)},
+                                           L"\u043f\u0430\u043a\u0435\u0442 \u540d.lxpack");
+    Run(L"/S \"" + path + L"\"");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(signals, ImportSignals());
+    EXPECT_TRUE(PathExists(AcceleratorFile()));
+    EXPECT_TRUE(PathExists(ScriptsFolder() + L"\u00e9t\u00e9.lxscript"));
+    EXPECT_TRUE(PathExists(ScriptsFolder() + L"\u540d\\na\u00efve.js"));
+}
+
 TEST_F(ImportRun, ConfirmedRunShowsWhatWillBeInstalledThenMerges) {
     WriteUtf8File(ScriptsFolderFor(program.path()) + L"upper.lxscript", "<lxscript/>");
     const std::wstring path = Package();
