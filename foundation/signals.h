@@ -6,6 +6,9 @@
 namespace lx {
 
 inline constexpr wchar_t MUTEX_LOADER_INSTANCE[] = L"D8EF9A51-CB96-4779-8939-0C32576E9675";
+// Held by an import while it reads, changes and replaces the accelerator
+// file, so that two imports at once cannot lose each other's entries.
+inline constexpr wchar_t MUTEX_ACCELERATOR_FILE[] = L"92B53DBE-F618-46FC-93FB-17BF518048D8";
 inline constexpr wchar_t EVT_UNREGISTER_HOTKEYS[] = L"CC878926-45BA-40ed-801D-79372CEF2AEF";
 inline constexpr wchar_t EVT_REGISTER_HOTKEYS[] = L"9160357F-9A93-4a15-B8C0-213447CB139D";
 inline constexpr wchar_t EVT_RELOAD_ACCELERATORS[] = L"A2A33013-11DC-4722-96E6-A6B6EF4429D5";

@@ -15,7 +15,7 @@ require_display
 # The cases. Defaults: notepad holding "hello world", all of it selected, a
 # marker on the clipboard, an input and output accelerator, one signal.
 app=notepad doc='hello world' select=all clip_before='clipboard before' id=case
-attributes='input="1" output="1"' body='' script='' hold_alt=0 signals=1
+attributes='input="1" output="1"' body='' script='' package=0 hold_alt=0 signals=1
 case "$case_name" in
   ucwords)
     body='{{sel:ucwords}}' expect_doc='Hello World' expect_sel=end expect_clip='Hello World' ;;
@@ -44,6 +44,13 @@ case "$case_name" in
     expect_doc='signalled' expect_sel=end expect_clip='signalled' ;;
   alt-held)
     hold_alt=1 body='{{sel:ucwords}}' expect_doc='Hello World' expect_sel=end expect_clip='Hello World' ;;
+  default-sort)
+    # The default package's scripts on the CRLF lines of a real edit control.
+    package=1 doc=$'pear\r\napple\r\nBanana' body='{{sel:sortlines}}'
+    expect_doc=$'apple\r\nBanana\r\npear' expect_sel=end expect_clip=$expect_doc ;;
+  default-upper)
+    package=1 doc='straße été σοφος' body='{{sel:upper}}'
+    expect_doc='STRAßE ÉTÉ ΣΟΦΟΣ' expect_sel=end expect_clip=$expect_doc ;;
   double-write)
     # clip_twice writes its text, then "second" 700 ms later, well after the
     # processor's read: the paste must be of the first write, and only one.
@@ -73,6 +80,9 @@ cat >"$install/accelerators.xml" <<XML
   <accelerator id="case" $attributes>$body</accelerator>
 </accelerators>
 XML
+if ((package)); then
+  cp -r "$(dirname "$0")/../../packages/default/scripts/." "$install/scripts/"
+fi
 if [[ -n "$script" ]]; then
   printf '<lxscript function="wrap"><script><![CDATA[%s]]></script></lxscript>' "$script" >"$install/scripts/wrap.lxscript"
 fi

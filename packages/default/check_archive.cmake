@@ -1,0 +1,31 @@
+# Fails unless ARCHIVE holds exactly the files EXPECTED (a ;-list of names
+# relative to SOURCE_DIR), under those names and with their contents.
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ARCHIVE}
+                OUTPUT_VARIABLE listing RESULT_VARIABLE failed ERROR_VARIABLE error)
+if(failed)
+  message(FATAL_ERROR "cannot list ${ARCHIVE}: ${error}")
+endif()
+string(STRIP "${listing}" listing)
+string(REPLACE "\n" ";" entries "${listing}")
+list(SORT entries)
+set(expected ${EXPECTED})
+list(SORT expected)
+if(NOT entries STREQUAL expected)
+  message(FATAL_ERROR "entries of ${ARCHIVE}:\n  ${entries}\nexpected:\n  ${expected}")
+endif()
+
+set(unpacked ${WORK_DIR}/unpacked)
+file(REMOVE_RECURSE ${unpacked})
+file(MAKE_DIRECTORY ${unpacked})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ARCHIVE} WORKING_DIRECTORY ${unpacked} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot unpack ${ARCHIVE}")
+endif()
+foreach(name ${expected})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${unpacked}/${name} ${SOURCE_DIR}/${name}
+                  RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name} in ${ARCHIVE} differs from its source")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${unpacked})
