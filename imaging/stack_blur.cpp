@@ -11,12 +11,12 @@ namespace {
 // samples entering on the right and those leaving on the left, kept in a ring
 // of 2r + 1 values.
 template <class In, class Out>
-void BlurLine(const In* in, Out* out, int32_t count, ptrdiff_t stride, int32_t radius,
+void BlurLine(const In* in, ptrdiff_t inStride, Out* out, ptrdiff_t outStride, int32_t count, int32_t radius,
               const std::vector<uint8_t>& divide, std::vector<uint32_t>& ring) {
     const int32_t size = 2 * radius + 1;
     auto sample = [&](int32_t index) -> uint32_t {
         index = index < 0 ? 0 : (index >= count ? count - 1 : index);
-        return in[index * stride];
+        return in[index * inStride];
     };
     uint32_t sum = 0;
     uint32_t sumIn = 0;
@@ -32,7 +32,7 @@ void BlurLine(const In* in, Out* out, int32_t count, ptrdiff_t stride, int32_t r
     }
     int32_t oldest = 0;  // ring slot of the sample at x - r
     for (int32_t x = 0; x < count; ++x) {
-        out[x * stride] = static_cast<Out>(divide[sum]);
+        out[x * outStride] = static_cast<Out>(divide[sum]);
         // Slide from x to x + 1.
         sum -= sumOut;
         sumOut -= ring[oldest];
@@ -59,11 +59,11 @@ void StackBlurAlpha(std::span<uint8_t> pixels, int32_t width, int32_t height, in
     std::vector<uint32_t> ring(2 * radius + 1);
     std::vector<uint8_t> across(static_cast<size_t>(width) * height);
     for (int32_t y = 0; y < height; ++y)
-        BlurLine(pixels.data() + static_cast<size_t>(y) * width * 4 + 3, across.data() + static_cast<size_t>(y) * width,
-                 width, 4, radius, divide, ring);
+        BlurLine(pixels.data() + static_cast<size_t>(y) * width * 4 + 3, 4, across.data() + static_cast<size_t>(y) * width,
+                 1, width, radius, divide, ring);
     for (int32_t x = 0; x < width; ++x)
-        BlurLine(across.data() + x, pixels.data() + static_cast<size_t>(x) * 4 + 3, height, width, radius, divide,
-                 ring);
+        BlurLine(across.data() + x, width, pixels.data() + static_cast<size_t>(x) * 4 + 3, ptrdiff_t{width} * 4, height,
+                 radius, divide, ring);
 }
 
 }  // namespace lx
