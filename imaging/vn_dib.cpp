@@ -31,6 +31,7 @@ bool CVnDIB::InitLibrary() {
 void CVnDIB::ReleaseLibrary() { ImagingFactory().Reset(); }
 
 bool CVnDIB::LoadFromResource(HRSRC resource, HMODULE module) {
+    Free();
     if (!resource)
         return false;
     const DWORD size = ::SizeofResource(module, resource);
