@@ -28,8 +28,8 @@ void EnsureParentFolderOf(const std::wstring& path) {
 
 }  // namespace
 
-void CImportPackage::ImportAccelerators() {
-    UpdateAcceleratorFile(DataFolderFor(programFolder_) + std::wstring(kAcceleratorFileName), [this](CXMLProps& props) {
+bool CImportPackage::ImportAccelerators() {
+    return UpdateAcceleratorFile(DataFolderFor(programFolder_) + std::wstring(kAcceleratorFileName), [this](CXMLProps& props) {
         for (const CAcceleratorData& entry : accelerators) {
             if (!IsChosen(entry.properties))
                 continue;

@@ -43,7 +43,8 @@ public:
     // chosen for installing.
     void AssignNewIds();
 
-    void ImportAccelerators();
+    // False when the accelerator file could not be written; it is then unchanged.
+    [[nodiscard]] bool ImportAccelerators();
     void ImportFiles();
     void ImportModifiers();
 

@@ -1,5 +1,6 @@
 #include "import_run.h"
 
+#include "data_locations.h"
 #include "import_arguments.h"
 #include "import_package.h"
 #include "signals.h"
@@ -79,7 +80,15 @@ void RunImport(std::wstring_view argumentText, const ImportContext& context) {
     if (!arguments.silent && !context.ui.ConfirmImport(package, arguments.packagePath, caption))
         return;
 
-    package.ImportAccelerators();
+    // Scripts without the accelerators that use them would be half an import.
+    if (!package.ImportAccelerators()) {
+        context.ui.ShowMessage(std::wstring(context.engine.GetString(L"XUI_STR_IMPORT_SAVE", nullptr,
+                                                                     L"The accelerators could not be saved:")) +
+                                   L"\r\n" + DataFolderFor(context.programFolder) + std::wstring(kAcceleratorFileName),
+                               caption, MB_ICONERROR);
+        package.RemoveTempFolder();
+        return;
+    }
     package.ImportFiles();
     package.ImportModifiers();
     for (const wchar_t* event : {EVT_RELOAD_ACCELERATORS, EVT_REGISTER_HOTKEYS, EVT_ACCELERATORS_IMPORTED})

@@ -63,15 +63,16 @@ protected:
     void Import(const std::wstring& path) {
         CImportPackage package = NewPackage();
         ASSERT_EQ(package.OpenPackage(path), kPackageOpened);
-        package.ImportAccelerators();
+        ASSERT_TRUE(package.ImportAccelerators());
     }
     // For a thread of its own, which needs COM for the DOM.
     void ImportOnItsOwnThread(const std::wstring& path) {
         ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         {
             CImportPackage package = NewPackage();
-            if (package.OpenPackage(path) == kPackageOpened)
-                package.ImportAccelerators();
+            if (package.OpenPackage(path) == kPackageOpened) {
+                EXPECT_TRUE(package.ImportAccelerators());
+            }
         }
         ::CoUninitialize();
     }
@@ -152,7 +153,7 @@ TEST_F(ImportMerge, ChoicesDecideWhatIsWrittenAndTheFileIsRewrittenEvenWithNone)
         SetChosen(package.accelerators[0].properties, c.first);
         SetChosen(package.accelerators[1].properties, c.group);
         SetChosen(package.accelerators[1].entries[1].properties, c.member);
-        package.ImportAccelerators();
+        ASSERT_TRUE(package.ImportAccelerators());
         const Entries entries = ReadEntries(AcceleratorFile());
         ASSERT_EQ(entries.size(), c.entries) << c.what;
         if (c.group) {
@@ -224,7 +225,7 @@ TEST_F(ImportMerge, WaitsForAReaderOfTheFileAndReplacesItAfterwards) {
         ::Sleep(500);
         reader.reset();
     });
-    package.ImportAccelerators();
+    EXPECT_TRUE(package.ImportAccelerators());
     closer.join();
     EXPECT_EQ(ReadEntries(AcceleratorFile()).size(), 3u);
     EXPECT_EQ(DataFolderNames(), (std::vector<std::wstring>{L"accelerators.xml", L"portable", L"scripts"}));

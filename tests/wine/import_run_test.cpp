@@ -143,6 +143,17 @@ TEST_F(ImportRun, CancelledRunLeavesTheDataAloneAndSignalsNothing) {
     EXPECT_TRUE(ExtractionFoldersLeft().empty());
 }
 
+
+TEST_F(ImportRun, UnwritableAcceleratorFileIsReportedAndNothingIsInstalled) {
+    ASSERT_TRUE(::CreateDirectoryW(AcceleratorFile().c_str(), nullptr));
+    Run(L"/S \"" + Package() + L"\"");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, L"The accelerators could not be saved:\r\n" + AcceleratorFile());
+    EXPECT_EQ(ui.messages[0].icon, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_TRUE(signals.empty());
+    EXPECT_FALSE(PathExists(ScriptsFolder() + L"upper.lxscript"));
+    EXPECT_TRUE(ExtractionFoldersLeft().empty());
+}
 // The real named events, held here as the loader would hold them.
 class ImportEvents : public ImportRun {
 protected:
