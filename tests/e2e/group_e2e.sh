@@ -55,6 +55,8 @@ esac
 work=$(mktemp -d "${TMPDIR:-/tmp}/lx-e2e.XXXXXX")
 app_pid="" listener_pid="" processor_pid=""
 cleanup() {
+  # The listener's pid is its shell's: asked to stop, it ends by itself.
+  touch "$work/stop"
   for pid in $processor_pid $listener_pid $app_pid; do stop_pid "$pid"; done
   stop_virtual_desktop
   rm -rf "$work"

@@ -14,7 +14,7 @@ namespace {
 
 void PrintRect(const RECT& rect) {
     lx::e2e::WriteStdout(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+                         std::to_string(rect.right) + " " + std::to_string(rect.bottom) + "\n");
 }
 
 }  // namespace
