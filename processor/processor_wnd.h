@@ -11,8 +11,7 @@
 #include "platform_character_set.h"
 #include "script_file_runner.h"
 #include "tray_notify_wnd.h"
-#include "unique_hook.h"
-#include "unique_library.h"
+#include "unique_resource.h"
 #include "vn_wnd.h"
 
 namespace lx {

@@ -8,7 +8,7 @@
 
 #include "gdi_handles.h"
 #include "popup_layout.h"
-#include "unique_library.h"
+#include "unique_resource.h"
 #include "vn_skin_dib.h"
 #include "wnd_dc.h"
 
