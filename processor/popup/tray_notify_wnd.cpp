@@ -123,6 +123,10 @@ LRESULT CALLBACK CTrayNotifyWnd::WindowProc(HWND window, UINT message, WPARAM wP
         object->OnDestroy();
         ::RemovePropW(window, kObjectProperty);
         object->window_ = nullptr;
+    } else if (message == WM_MOUSEACTIVATE) {
+        // Not every platform honours WS_EX_NOACTIVATE on a click: the
+        // application the user works in must keep the focus.
+        return MA_NOACTIVATE;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
 }

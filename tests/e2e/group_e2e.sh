@@ -130,6 +130,11 @@ if ((shown)); then
     border=$(/usr/bin/convert "$shot" -crop "1x1+$((left + 4))+$(((top + bottom) / 2))" -depth 8 txt:- |
       grep -o '#[0-9A-F]\{6\}')
     [[ $border == '#B0B9C5' ]] || fail "the popup's left border shows $border, expected #B0B9C5"
+    # Clicking the popup does nothing: it stays, and notepad keeps the focus.
+    xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+    sleep 0.5
+    tool notepad_text focused || fail "clicking the popup took the focus from notepad"
+    popup_shown || fail "clicking the popup closed it"
   fi
   # A key can be lost while a fresh virtual desktop settles its focus: it is
   # pressed again only while the popup is still shown.
