@@ -68,6 +68,10 @@ start_app() {
   }
 }
 
+# The processor's group popup (a shown window of its class).
+popup_shown() { tool popup_probe; }
+popup_gone() { ! tool popup_probe; }
+
 x_focus_is() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
 
 # focus_window WINDOW CHECK...: gives WINDOW the X input focus until both X

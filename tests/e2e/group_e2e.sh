@@ -74,8 +74,6 @@ printf '<?xml version="1.0" encoding="UTF-8"?>\n<accelerators>\n  %s\n</accelera
 read_text() { tool notepad_text; }
 text_is() { [[ "$(read_text)" == "$1" ]]; }
 selection_is() { [[ "$(tool notepad_text selection)" == "$1" ]]; }
-popup_shown() { tool popup_probe; }
-popup_gone() { ! tool popup_probe; }
 no_notepad() { ! tool notepad_text; }
 
 write_unicode_file "$work/doc.txt" "$doc"

@@ -26,6 +26,11 @@ case "$case_name" in
     accelerators='<group id="grp" hotkey="1607">
     <accelerator id="member" hotkey="1613">[{{sel}}]</accelerator>
   </group>' ;;
+  group-pick)
+    # The group on Ctrl+Alt+G; B picks its entry once the popup shows.
+    accelerators='<group id="grp" name="Pick one" hotkey="1607">
+    <accelerator id="title" name="Title case" hotkey="66">{{sel:ucwords}}</accelerator>
+  </group>' ;;
   tray-exit)
     accelerators='<accelerator id="wrap" hotkey="1602">[{{sel}}]</accelerator>' ;;
   *)
@@ -44,7 +49,7 @@ trap cleanup EXIT
 
 install=$work/install
 mkdir -p "$install"
-cp "$bin/lexorant.exe" "$bin/lx-processor.exe" "$bin/lx-settings.exe" "$install/"
+cp "$bin/lexorant.exe" "$bin/lx-processor.exe" "$bin/lx-settings.exe" "$bin/keytrap.dll" "$install/"
 touch "$install/portable"
 write_accelerators() {
   printf '<?xml version="1.0" encoding="UTF-8"?>\n<accelerators>\n  %s\n</accelerators>\n' "$accelerators" \
@@ -144,6 +149,14 @@ case "$case_name" in
     hotkey_held 1607 || fail "the loader does not hold the group's Ctrl+Alt+G"
     hotkey_free 1613 || fail "the loader holds the group member's Ctrl+Alt+M"
     press_unchanged ctrl+alt+m ;;
+  group-pick)
+    start_loader
+    select_all
+    xdotool key ctrl+alt+g
+    wait_for 10 popup_shown || fail "no popup after the group's hotkey"
+    xdotool key b
+    wait_for 10 text_is 'Hello World' || fail "after b notepad shows \"$(read_text)\", expected \"Hello World\""
+    wait_for 5 popup_gone || fail "the popup is still shown after b" ;;
   unregister-register)
     start_loader
     tool signal_event unregister || fail "cannot signal the unregister event"
