@@ -45,6 +45,17 @@ case "$case_name" in
     </group>
   </group>'
     key=a expect_doc=$doc expect_signals='1 0 1' ;;
+  keys-queued)
+    # A and C reported before the processor handled A: A picks the inner
+    # group, whose entry without a key runs; the stray C picks nothing more.
+    group='<group id="grp" name="Outer">
+    <accelerator id="wrap" name="Wrap" hotkey="66">&lt;{{sel}}&gt;</accelerator>
+    <group id="inner" name="Inner" hotkey="65">
+      <accelerator id="plain" name="Brackets">[{{sel}}]</accelerator>
+      <accelerator id="round" name="Parentheses" hotkey="67">({{sel}})</accelerator>
+    </group>
+  </group>'
+    key=queued:65,67 expect_doc='[hello world]' ;;
   no-keytrap)
     keytrap=0 key="" shown=0 expect_doc=$doc expect_signals='1 0 1' ;;
   *)
@@ -79,6 +90,7 @@ no_notepad() { ! tool notepad_text; }
 write_unicode_file "$work/doc.txt" "$doc"
 if [[ $desktop == virtual ]]; then
   start_virtual_desktop "$work/prefix"
+  echo "virtual desktop prefix ready"
   start_in_virtual_desktop "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$(winpath "$work/doc.txt")" ||
     fail "no virtual desktop window"
 else
@@ -96,6 +108,7 @@ tool event_listener "$(winpath "$work/ready")" "$(winpath "$work/stop")" group a
 listener_pid=$!
 wait_for 10 test -e "$work/ready" || fail "the event listener did not start"
 
+echo "notepad ready; starting the processor"
 timeout 30 wine "$install/lx-processor.exe" grp &
 processor_pid=$!
 
@@ -137,7 +150,12 @@ if ((shown)); then
   # A key can be lost while a fresh virtual desktop settles its focus: it is
   # pressed again only while the popup is still shown.
   for attempt in 1 2 3; do
-    xdotool key "$key"
+    if [[ $key == queued:* ]]; then
+      IFS=, read -r -a queued <<<"${key#queued:}"
+      tool group_key "${queued[@]}" || fail "cannot post keys to the processor"
+    else
+      xdotool key "$key"
+    fi
     wait_for 5 popup_gone && break
   done
   popup_gone || fail "the popup is still shown after $key"
