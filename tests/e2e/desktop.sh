@@ -100,7 +100,8 @@ start_virtual_desktop() {
   mkdir -p "$WINEPREFIX"
   "$wineserver_program" -f -p >/dev/null 2>&1 &
   nested_server_pid=$!
-  timeout 90 wine wineboot -i </dev/null >"$1.log" 2>&1 || fail "wineboot failed in the virtual desktop's prefix: $(tail -5 "$1.log")"
+  timeout 90 wine wineboot -i </dev/null >"$1.log" 2>&1 ||
+    fail "wineboot failed in the virtual desktop's prefix: $(tail -5 "$1.log")"
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1 &&
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1 ||
