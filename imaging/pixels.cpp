@@ -54,7 +54,8 @@ struct ColumnSum {
 PixelImage ShrinkPixels(const PixelImage& source, int32_t newWidth, int32_t newHeight) {
     PixelImage result;
     result.alpha = source.alpha;
-    if (source.Empty() || newWidth <= 0 || newHeight <= 0 || newWidth > source.width || newHeight > source.height)
+    // An unchanged width would leave the last column without pixels.
+    if (source.Empty() || newWidth <= 0 || newHeight <= 0 || newWidth >= source.width || newHeight >= source.height)
         return result;
     result.width = newWidth;
     result.height = newHeight;

@@ -53,7 +53,7 @@ void PremultiplyAlpha(std::span<uint32_t> pixels);
 // empty when nothing is left. Keeps the source's alpha.
 PixelImage CropPixels(const PixelImage& source, const PixelRect& rectangle);
 
-// Area average, for new sizes both below the current ones.
+// Area average, for new sizes both below the current ones (else empty).
 PixelImage ShrinkPixels(const PixelImage& source, int32_t newWidth, int32_t newHeight);
 // Bilinear interpolation in 8-bit fixed point.
 PixelImage ResamplePixels(const PixelImage& source, int32_t newWidth, int32_t newHeight);

@@ -38,10 +38,11 @@ void BlurLine(const In* in, ptrdiff_t inStride, Out* out, ptrdiff_t outStride, i
         sumOut -= ring[oldest];
         const uint32_t entering = sample(x + radius + 1);
         ring[oldest] = entering;
-        oldest = (oldest + 1) % size;
+        oldest = oldest + 1 == size ? 0 : oldest + 1;
         sumIn += entering;
         sum += sumIn;
-        const uint32_t centre = ring[(oldest + radius) % size];  // sample at x + 1
+        const int32_t centreSlot = oldest + radius;
+        const uint32_t centre = ring[centreSlot >= size ? centreSlot - size : centreSlot];  // sample at x + 1
         sumOut += centre;
         sumIn -= centre;
     }

@@ -31,6 +31,7 @@ bool CVnDIB::InitLibrary() {
 void CVnDIB::ReleaseLibrary() { ImagingFactory().Reset(); }
 
 bool CVnDIB::LoadFromResource(HRSRC resource, HMODULE module) {
+    Free();
     if (!resource)
         return false;
     const DWORD size = ::SizeofResource(module, resource);
@@ -127,7 +128,7 @@ void CVnDIB::Resize(int32_t newWidth, int32_t newHeight, CVnDIB* target) {
 }
 
 void CVnDIB::Shrink(int32_t newWidth, int32_t newHeight, CVnDIB* target) {
-    if (newWidth <= 0 || newHeight <= 0 || newWidth > Width() || newHeight > Height() || Empty())
+    if (newWidth <= 0 || newHeight <= 0 || newWidth >= Width() || newHeight >= Height() || Empty())
         return;
     TakeResult(ShrinkPixels(image_, newWidth, newHeight), target);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "pixel_canvas.h"
@@ -149,6 +150,12 @@ TEST(ShrinkPixels, GroupsColumnsOnExceedingAndRowsOnReaching) {
                 EXPECT_EQ(AlphaOf(pixel), 255);
             }
     }
+}
+
+TEST(ShrinkPixels, OnlyWhenBothSizesShrink) {
+    const PixelImage source = RandomImage(4, 4, 12);
+    for (const auto& [width, height] : {std::pair{4, 2}, std::pair{2, 4}, std::pair{5, 2}, std::pair{0, 2}})
+        EXPECT_TRUE(ShrinkPixels(source, width, height).Empty()) << width << "x" << height;
 }
 
 TEST(ResamplePixels, InterpolatesBilinearlyInEighthBitSteps) {

@@ -98,6 +98,18 @@ TEST(DrawImage, NaturalStretchedOrNothing) {
     EXPECT_EQ(blender.blends, 0);
 }
 
+TEST(DrawImage, UsesTheImagesOpacityWhileTilingIsOpaque) {
+    PixelImage image = OpaqueImage(2, 2, 3);
+    image.alpha = 128;
+    PixelImage canvas = BlankImage(6, 6);
+    CanvasBlender blender(canvas);
+    ASSERT_TRUE(DrawImage(blender, image, 0, 0, 4, 4));
+    EXPECT_EQ(blender.lastConstantAlpha, 128);
+    TileImage(blender, image, {0, 0, 6, 6}, nullptr);
+    EXPECT_EQ(blender.lastConstantAlpha, 255);
+    EXPECT_EQ(blender.blends, 1 + 9);
+}
+
 const SkinMargins kPopupMargins{16, 16, 55, 16};
 
 TEST(NineGridSkin, SameSizeReproducesTheSourceExactly) {

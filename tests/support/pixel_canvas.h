@@ -33,6 +33,7 @@ public:
     explicit CanvasBlender(PixelImage& canvas) : canvas_(canvas) {}
     bool Blend(const PixelImage& image, const PixelRect& part, int32_t x, int32_t y, uint8_t constantAlpha) override {
         ++blends;
+        lastConstantAlpha = constantAlpha;
         for (int32_t row = 0; row < part.Height(); ++row) {
             for (int32_t column = 0; column < part.Width(); ++column) {
                 const int32_t tx = x + column;
@@ -54,6 +55,7 @@ public:
         return true;
     }
     int blends = 0;
+    int lastConstantAlpha = -1;
 
 private:
     PixelImage& canvas_;

@@ -77,6 +77,21 @@ TEST_F(ImagingTest, DataThatIsNoImageLeavesTheImageEmpty) {
     EXPECT_FALSE(image.LoadFromResource(nullptr, nullptr));
 }
 
+TEST_F(ImagingTest, LoadsAnImageFromTheProgramResources) {
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    CVnDIB image;
+    ASSERT_TRUE(image.LoadFromResource(::FindResourceW(module, L"test.png", L"SKIN"), module));
+    const std::vector<uint32_t> expected = {
+        MakePixel(0, 0, 0, 0),
+        MakePixel(30 * 40 / 255, 20 * 40 / 255, 10 * 40 / 255, 40),
+        MakePixel(0, 0, 255, 255),
+        MakePixel(0, 128, 0, 128),
+    };
+    EXPECT_EQ(image.Image().pixels, expected);
+    EXPECT_FALSE(image.LoadFromResource(::FindResourceW(module, L"missing.png", L"SKIN"), module));
+    EXPECT_TRUE(image.Empty());
+}
+
 TEST_F(ImagingTest, NothingDecodesWithoutTheLibrary) {
     const std::string png = test::EncodePng(1, 1, true, {1, 2, 3, 4});
     CVnDIB::ReleaseLibrary();
@@ -159,6 +174,16 @@ TEST_F(ImagingTest, DrawBlendsAtNaturalOrRequestedSize) {
         for (int32_t x = 0; x < 6; ++x)
             ASSERT_EQ(SurfacePixel(stretched, x, y), expected.At(x, y)) << x << "," << y;
     EXPECT_EQ(SurfacePixel(stretched, 6, 0), 0u);
+
+    PixelImage opaque = test::BlankImage(2, 1);
+    opaque.pixels.assign(2, MakePixel(0, 0, 255, 255));
+    image.SetImage(std::move(opaque));
+    image.SetAlpha(128);
+    CWndDC faded;
+    faded.Resize(2, 1);
+    ASSERT_TRUE(image.Draw(faded.Context(), 0, 0));
+    EXPECT_NEAR(AlphaOf(SurfacePixel(faded, 0, 0)), 128, 1);
+    EXPECT_NEAR(RedOf(SurfacePixel(faded, 1, 0)), 128, 1);
 }
 
 TEST_F(ImagingTest, TileRepeatsOverTheAreaWithinTheClip) {
