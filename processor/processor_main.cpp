@@ -5,9 +5,12 @@
 #include "accelerator.h"
 #include "command_line.h"
 #include "processor_wnd.h"
+#include "vn_dib.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::OleInitialize(nullptr);
+    // Without the image decoder a group's popup shows its texts only.
+    const bool imagesDecodable = lx::CVnDIB::InitLibrary();
     // An unknown id ends the run at once: no window, no signal.
     if (auto loaded = lx::LoadAcceleratorById(lx::ArgumentText(::GetCommandLineW()))) {
         lx::CProcessorWnd window(instance, std::move(loaded));
@@ -19,6 +22,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             }
         }
     }
+    if (imagesDecodable)
+        lx::CVnDIB::ReleaseLibrary();
     ::OleUninitialize();
     return 0;
 }

@@ -12,6 +12,7 @@ namespace lx {
 namespace {
 
 using ClipboardListenerFunction = BOOL(WINAPI*)(HWND);
+using InitHookFunction = HHOOK* (*)(HWND);
 
 // Looked up at run time: older systems have only the viewer chain.
 ClipboardListenerFunction User32Function(const char* name) {
@@ -27,7 +28,8 @@ CProcessorWnd::CProcessorWnd(HINSTANCE instance, std::unique_ptr<CAccelerator> l
       scripts_(GetScriptsFolder()),
       core_(characters_, scripts_),
       loaded_(std::move(loaded)),
-      current_(loaded_.get()) {}
+      current_(loaded_.get()),
+      popup_(instance) {}
 
 CProcessorWnd::~CProcessorWnd() { StopClipboardWatch(); }
 
@@ -55,6 +57,9 @@ LRESULT CProcessorWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         else
             ForwardToNextViewer(message, wParam, lParam);
         return 0;
+    case WM_GROUP_KEY:
+        OnGroupKey(wParam);
+        return 0;
     case WM_CAPTURE_DONE:
         StopClipboardWatch();
         if (wParam != 0)
@@ -71,11 +76,65 @@ LRESULT CProcessorWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 void CProcessorWnd::OnCreate() {
     if (!current_)
         return;
-    if (current_->isGroup) {
-        // Groups are picked in a popup, which this program does not show yet.
+    if (current_->isGroup)
+        OnCreateGroup();
+    else
+        RunAccelerator();
+}
+
+void CProcessorWnd::OnCreateGroup() {
+    SignalEvent(EVT_SOUND_GROUP);
+    // The key still picks an entry when the popup could not be shown.
+    (void)popup_.Show(current_, Handle());
+    if (!InstallGroupKeyHook()) {
+        // No key would ever arrive: end instead of waiting forever.
+        popup_.Close();
+        SignalEvent(EVT_SOUND_ERROR);
+        EndRun();
+    }
+}
+
+bool CProcessorWnd::InstallGroupKeyHook() {
+    // Only from beside the processor: never a planted copy from the current
+    // folder or the path.
+    UniqueLibrary library(
+        ::LoadLibraryExW(kKeyTrapLibrary, nullptr, LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!library)
+        return false;
+    const auto hookProcedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(library.get(), "KeyboardHookProc")));
+    const auto initHook =
+        reinterpret_cast<InitHookFunction>(reinterpret_cast<void*>(::GetProcAddress(library.get(), "initHook")));
+    if (!hookProcedure || !initHook)
+        return false;
+    HHOOK* const hookLocation = initHook(Handle());
+    UniqueHook hook(::SetWindowsHookExW(WH_KEYBOARD_LL, hookProcedure, library.get(), 0));
+    if (!hook)
+        return false;
+    // The hook procedure runs on this thread only while it pumps messages,
+    // so it cannot be called before its handle is stored.
+    if (hookLocation)
+        *hookLocation = hook.get();
+    hookLibrary_ = std::move(library);
+    hook_ = std::move(hook);
+    return true;
+}
+
+void CProcessorWnd::OnGroupKey(WPARAM key) {
+    // Keys pressed before the first one was handled were posted too.
+    if (!hook_ || !current_)
+        return;
+    popup_.Close();
+    hook_.reset();
+    hookLibrary_.reset();
+    CAccelerator* picked = FindEntryByKey(LOWORD(key), *current_);
+    // A picked group with no entry for key 0 has nothing to run.
+    if (!picked || !FindEntryByKey(0, *picked)) {
+        SignalEvent(EVT_SOUND_ERROR);
         EndRun();
         return;
     }
+    current_ = picked;
     RunAccelerator();
 }
 

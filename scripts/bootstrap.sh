@@ -4,7 +4,7 @@ set -euo pipefail
 
 # Extra package names may be given as arguments.
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 xvfb xdotool
-          googletest nlohmann-json3-dev libcli11-dev zlib1g-dev zip python3 "$@")
+          googletest nlohmann-json3-dev libcli11-dev zlib1g-dev zip python3 imagemagick "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -68,6 +68,10 @@ start_app() {
   }
 }
 
+# The processor's group popup (a shown window of its class).
+popup_shown() { tool popup_probe; }
+popup_gone() { ! tool popup_probe; }
+
 x_focus_is() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
 
 # focus_window WINDOW CHECK...: gives WINDOW the X input focus until both X
@@ -83,4 +87,45 @@ focus_window() {
   done
   echo "FAIL: could not focus window $window" >&2
   return 1
+}
+
+# start_virtual_desktop PREFIX: a private prefix whose Wine desktop is
+# virtual (1280x800), with a taskbar and its notification area, served by a
+# server of its own (nested_server_pid); the session's server is left alone.
+# The caller's cleanup calls stop_virtual_desktop.
+wineserver_program=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+nested_server_pid=""
+start_virtual_desktop() {
+  export WINEPREFIX=$1
+  mkdir -p "$WINEPREFIX"
+  "$wineserver_program" -f -p >/dev/null 2>&1 &
+  nested_server_pid=$!
+  timeout 90 wine wineboot -i </dev/null >"$1.log" 2>&1 ||
+    fail "wineboot failed in the virtual desktop's prefix: $(tail -5 "$1.log")"
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1 ||
+    fail "cannot configure the virtual desktop"
+  # The desktop's kind is read when its explorer starts: restart the server.
+  "$wineserver_program" -k >/dev/null 2>&1 || true
+  wait "$nested_server_pid" 2>/dev/null || true
+  "$wineserver_program" -w
+  "$wineserver_program" -f -p >/dev/null 2>&1 &
+  nested_server_pid=$!
+}
+
+stop_virtual_desktop() {
+  [[ -n "$nested_server_pid" ]] || return 0
+  "$wineserver_program" -k >/dev/null 2>&1 || true
+  stop_pid "$nested_server_pid"
+  nested_server_pid=""
+}
+
+# start_in_virtual_desktop PROGRAM ARGS...: like start_app, for a program in
+# the virtual desktop, which has no X window of its own: app_window is the
+# desktop's window, which takes the X focus for every program inside it.
+start_in_virtual_desktop() {
+  wine "$@" >/dev/null 2>&1 &
+  app_pid=$!
+  app_window=$(timeout 20 xdotool search --sync --limit 1 --name "Wine desktop" 2>/dev/null)
 }

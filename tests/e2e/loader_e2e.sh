@@ -26,6 +26,11 @@ case "$case_name" in
     accelerators='<group id="grp" hotkey="1607">
     <accelerator id="member" hotkey="1613">[{{sel}}]</accelerator>
   </group>' ;;
+  group-pick)
+    # The group on Ctrl+Alt+G; B picks its entry once the popup shows.
+    accelerators='<group id="grp" name="Pick one" hotkey="1607">
+    <accelerator id="title" name="Title case" hotkey="66">{{sel:ucwords}}</accelerator>
+  </group>' ;;
   tray-exit)
     accelerators='<accelerator id="wrap" hotkey="1602">[{{sel}}]</accelerator>' ;;
   *)
@@ -34,20 +39,17 @@ case "$case_name" in
 esac
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lx-e2e.XXXXXX")
-loader_pid="" app_pid="" nested_server_pid=""
+loader_pid="" app_pid=""
 cleanup() {
   for pid in $loader_pid $app_pid; do stop_pid "$pid"; done
-  if [[ -n "$nested_server_pid" ]]; then
-    "$wineserver" -k >/dev/null 2>&1 || true
-    stop_pid "$nested_server_pid"
-  fi
+  stop_virtual_desktop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 install=$work/install
 mkdir -p "$install"
-cp "$bin/lexorant.exe" "$bin/lx-processor.exe" "$bin/lx-settings.exe" "$install/"
+cp "$bin/lexorant.exe" "$bin/lx-processor.exe" "$bin/lx-settings.exe" "$bin/keytrap.dll" "$install/"
 touch "$install/portable"
 write_accelerators() {
   printf '<?xml version="1.0" encoding="UTF-8"?>\n<accelerators>\n  %s\n</accelerators>\n' "$accelerators" \
@@ -58,26 +60,6 @@ if [[ $case_name != first-run ]]; then
   printf '<?xml version="1.0" encoding="UTF-8"?>\n<settings><appearance orderby="0"/><sound/></settings>\n' \
     >"$install/settings.xml"
 fi
-
-# A private prefix whose Wine desktop is virtual, with a taskbar and its
-# notification area; the session's own server is left alone.
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-start_virtual_desktop() {
-  export WINEPREFIX=$work/prefix
-  mkdir -p "$WINEPREFIX"
-  "$wineserver" -f -p >/dev/null 2>&1 &
-  nested_server_pid=$!
-  wine wineboot -i </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
-  # The desktop's kind is read when its explorer starts: restart the server.
-  "$wineserver" -k >/dev/null 2>&1 || true
-  wait "$nested_server_pid" 2>/dev/null || true
-  "$wineserver" -w
-  "$wineserver" -f -p >/dev/null 2>&1 &
-  nested_server_pid=$!
-}
 
 start_loader() {
   wine "$install/lexorant.exe" >/dev/null 2>&1 &
@@ -106,11 +88,7 @@ selection_is() { [[ "$(tool notepad_text selection)" == "$1" ]]; }
 open_notepad() {
   write_unicode_file "$work/doc.txt" "$doc"
   if [[ -n "$nested_server_pid" ]]; then
-    # Inside the virtual desktop notepad has no X window of its own: the
-    # desktop's window takes the X focus.
-    wine "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$(winpath "$work/doc.txt")" >/dev/null 2>&1 &
-    app_pid=$!
-    app_window=$(timeout 20 xdotool search --sync --limit 1 --name "Wine desktop" 2>/dev/null) ||
+    start_in_virtual_desktop "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$(winpath "$work/doc.txt")" ||
       fail "no virtual desktop window"
   else
     start_app "doc.txt - Notepad" "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$(winpath "$work/doc.txt")" ||
@@ -143,7 +121,7 @@ press_unchanged() {
 }
 
 if [[ $case_name == tray-exit ]]; then
-  start_virtual_desktop
+  start_virtual_desktop "$work/prefix"
   open_notepad
 else
   wait_for 5 no_loader || fail "a loader of an earlier run is still running"
@@ -171,6 +149,14 @@ case "$case_name" in
     hotkey_held 1607 || fail "the loader does not hold the group's Ctrl+Alt+G"
     hotkey_free 1613 || fail "the loader holds the group member's Ctrl+Alt+M"
     press_unchanged ctrl+alt+m ;;
+  group-pick)
+    start_loader
+    select_all
+    xdotool key ctrl+alt+g
+    wait_for 10 popup_shown || fail "no popup after the group's hotkey"
+    xdotool key b
+    wait_for 10 text_is 'Hello World' || fail "after b notepad shows \"$(read_text)\", expected \"Hello World\""
+    wait_for 5 popup_gone || fail "the popup is still shown after b" ;;
   unregister-register)
     start_loader
     tool signal_event unregister || fail "cannot signal the unregister event"
