@@ -17,21 +17,15 @@
 #include "zip_builder.h"
 #include "xml_props.h"
 
+#include "best_time.h"
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 constexpr int kRepetitions = 3;
 
 double BestSeconds(const std::function<void()>& prepare, const std::function<void()>& run) {
-    double best = 1e300;
-    for (int i = 0; i < kRepetitions; ++i) {
-        prepare();
-        const auto start = Clock::now();
-        run();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
+    return lx::bench::BestSeconds(kRepetitions, run, prepare);
 }
 
 std::string AcceleratorDocument(int count, const char* prefix) {

@@ -12,22 +12,15 @@
 #include <random>
 #include <vector>
 
+#include "best_time.h"
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int kRepetitions = 7;
 constexpr int32_t kWidth = 1024;
 constexpr int32_t kHeight = 256;
 
-double BestSeconds(const std::function<void()>& run) {
-    double best = 1e300;
-    for (int i = 0; i < kRepetitions; ++i) {
-        const auto start = Clock::now();
-        run();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
+double BestSeconds(const std::function<void()>& run) { return lx::bench::BestSeconds(kRepetitions, run); }
 
 }  // namespace
 

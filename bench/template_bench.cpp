@@ -16,11 +16,12 @@
 #include <optional>
 #include <vector>
 
+#include "best_time.h"
+
 namespace {
 
 using lx::Text;
 using lx::TextView;
-using Clock = std::chrono::steady_clock;
 
 constexpr int kRepetitions = 5;
 constexpr std::size_t kMi = std::size_t{1} << 20;
@@ -33,15 +34,7 @@ public:
     }
 };
 
-double BestSeconds(const std::function<void()>& run) {
-    double best = 1e300;
-    for (int i = 0; i < kRepetitions; ++i) {
-        const auto start = Clock::now();
-        run();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
+double BestSeconds(const std::function<void()>& run) { return lx::bench::BestSeconds(kRepetitions, run); }
 
 // The best time of copying `units` code units into a text that already has
 // room for them: the memory bandwidth of this machine, without allocation.

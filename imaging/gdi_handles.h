@@ -5,46 +5,14 @@
 
 #include <utility>
 
+#include "unique_resource.h"
+
 namespace lx {
 
-template <class Handle, class Deleter>
-class UniqueGdiHandle {
-public:
-    UniqueGdiHandle() = default;
-    explicit UniqueGdiHandle(Handle handle) : handle_(handle) {}
-    ~UniqueGdiHandle() { reset(); }
-    UniqueGdiHandle(UniqueGdiHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueGdiHandle& operator=(UniqueGdiHandle&& other) noexcept {
-        if (this != &other)
-            reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    UniqueGdiHandle(const UniqueGdiHandle&) = delete;
-    UniqueGdiHandle& operator=(const UniqueGdiHandle&) = delete;
-
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void reset(Handle handle = nullptr) {
-        if (handle_)
-            Deleter{}(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
-};
-struct MemoryDCDeleter {
-    void operator()(HDC dc) const { ::DeleteDC(dc); }
-};
-
-using UniqueBitmap = UniqueGdiHandle<HBITMAP, GdiObjectDeleter>;
-using UniqueFont = UniqueGdiHandle<HFONT, GdiObjectDeleter>;
-using UniqueRegion = UniqueGdiHandle<HRGN, GdiObjectDeleter>;
-using UniqueMemoryDC = UniqueGdiHandle<HDC, MemoryDCDeleter>;
+using UniqueBitmap = UniqueResource<HBITMAP, &::DeleteObject>;
+using UniqueFont = UniqueResource<HFONT, &::DeleteObject>;
+using UniqueRegion = UniqueResource<HRGN, &::DeleteObject>;
+using UniqueMemoryDC = UniqueResource<HDC, &::DeleteDC>;
 
 // GetDC / ReleaseDC; a null window means the screen.
 class WindowDC {
