@@ -48,16 +48,16 @@ std::vector<double> BestSeconds(const std::vector<std::function<bool()>>& runs) 
 }
 
 // Pseudo-random words: compresses about as well as text does.
-std::string Words(size_t size, uint32_t seed) {
+std::string Words(size_t size, uint32_t state) {
     static const char* const kWords[] = {"accelerator ", "template ", "clipboard ", "hotkey ", "script ",
                                          "package ", "lorem ", "ipsum ", "dolor\n", "sit ", "amet, ", "42 "};
     std::string out;
     out.reserve(size + 16);
     while (out.size() < size) {
-        seed = seed * 1664525 + 1013904223;
-        out += kWords[(seed >> 16) % 12];
-        if ((seed & 0xF) == 0)
-            out += std::to_string(seed % 100000);
+        state = state * 1664525 + 1013904223;
+        out += kWords[(state >> 16) % 12];
+        if ((state & 0xF) == 0)
+            out += std::to_string(state % 100000);
     }
     out.resize(size);
     return out;

@@ -15,8 +15,8 @@ def fail(message):
     sys.exit(1)
 
 
-def words(size, seed):
-    rng = random.Random(seed)
+def words(size, state):
+    rng = random.Random(state)
     vocabulary = ["lorem", "ipsum", "dolor", "sit", "amet", "accelerator", "template", "\n"]
     out = []
     length = 0

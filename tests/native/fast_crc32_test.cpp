@@ -11,10 +11,10 @@ namespace {
 // a running CRC carried across calls, must match zlib's.
 TEST(FastCrc32, MatchesZlib) {
     std::vector<uint8_t> data(4096 + 64);
-    uint32_t seed = 12345;
+    uint32_t state = 12345;
     for (auto& byte : data) {
-        seed = seed * 1664525 + 1013904223;
-        byte = static_cast<uint8_t>(seed >> 24);
+        state = state * 1664525 + 1013904223;
+        byte = static_cast<uint8_t>(state >> 24);
     }
     const size_t lengths[] = {0, 1, 15, 16, 17, 63, 64, 65, 79, 80, 127, 128, 129, 200, 1000, 4095, 4096};
     for (const size_t offset : {0, 1, 7, 13}) {

@@ -14,8 +14,8 @@ using test::CanvasBlender;
 using test::RandomImage;
 
 // Opaque pixels so that drawing order cannot hide a misplaced piece.
-PixelImage OpaqueImage(int32_t width, int32_t height, uint32_t seed) {
-    PixelImage image = RandomImage(width, height, seed);
+PixelImage OpaqueImage(int32_t width, int32_t height, uint32_t state) {
+    PixelImage image = RandomImage(width, height, state);
     for (uint32_t& pixel : image.pixels)
         pixel |= 0xFF000000u;
     return image;

@@ -34,11 +34,11 @@ std::span<const uint8_t> Bytes(const std::string& s) {
     return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
 }
 
-std::string Noise(size_t size, uint32_t seed) {
+std::string Noise(size_t size, uint32_t state) {
     std::string out(size, '\0');
     for (auto& c : out) {
-        seed = seed * 1664525 + 1013904223;
-        c = static_cast<char>(seed >> 24);
+        state = state * 1664525 + 1013904223;
+        c = static_cast<char>(state >> 24);
     }
     return out;
 }
@@ -46,10 +46,10 @@ std::string Noise(size_t size, uint32_t seed) {
 std::string Words(size_t size) {
     static const char* const kWords[] = {"alpha ", "beta ", "gamma ", "delta\n", "epsilon ", "zeta "};
     std::string out;
-    uint32_t seed = 7;
+    uint32_t state = 7;
     while (out.size() < size) {
-        seed = seed * 1664525 + 1013904223;
-        out += kWords[(seed >> 16) % 6];
+        state = state * 1664525 + 1013904223;
+        out += kWords[(state >> 16) % 6];
     }
     out.resize(size);
     return out;

@@ -17,10 +17,10 @@ inline PixelImage BlankImage(int32_t width, int32_t height) {
     return image;
 }
 
-// Premultiplied pixels from a fixed seed.
-inline PixelImage RandomImage(int32_t width, int32_t height, uint32_t seed) {
+// Premultiplied pixels, the same for the same starting value.
+inline PixelImage RandomImage(int32_t width, int32_t height, uint32_t state) {
     PixelImage image = BlankImage(width, height);
-    std::mt19937 random(seed);
+    std::mt19937 random(state);
     for (uint32_t& pixel : image.pixels)
         pixel = static_cast<uint32_t>(random());
     PremultiplyAlpha(image.pixels);
