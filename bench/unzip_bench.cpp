@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "pseudo_random.h"
 #include "zip_builder.h"
 #include "zip_reader.h"
 
@@ -53,11 +54,12 @@ std::string Words(size_t size, uint32_t state) {
                                          "package ", "lorem ", "ipsum ", "dolor\n", "sit ", "amet, ", "42 "};
     std::string out;
     out.reserve(size + 16);
+    lx::test::PseudoRandom random{state};
     while (out.size() < size) {
-        state = state * 1664525 + 1013904223;
-        out += kWords[(state >> 16) % 12];
-        if ((state & 0xF) == 0)
-            out += std::to_string(state % 100000);
+        const uint32_t next = random.Next();
+        out += kWords[(next >> 16) % 12];
+        if ((next & 0xF) == 0)
+            out += std::to_string(next % 100000);
     }
     out.resize(size);
     return out;

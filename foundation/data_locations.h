@@ -21,6 +21,9 @@ std::wstring ScriptsFolderFor(std::wstring_view programFolder);
 
 std::wstring ProgramFolder();
 
+// The part of `path` before its last separator; empty when it has none.
+std::wstring FolderOf(const std::wstring& path);
+
 // A file or folder exists at `path`.
 bool PathExists(const std::wstring& path);
 

@@ -14,11 +14,6 @@ namespace {
 
 constexpr DWORD kArchiveHidden = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN;
 
-std::wstring FolderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
-}
-
 bool KeepBrokenCopy(const std::wstring& path) {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);

@@ -1,9 +1,9 @@
 #include <windows.h>
-#include <shlobj.h>
 
 #include "accelerator_file_update.h"
 #include "data_locations.h"
 #include "import_package.h"
+#include "zip/unzipper.h"
 #include "xml_props.h"
 
 namespace lx {
@@ -13,17 +13,6 @@ namespace {
 void CopyReplacing(const std::wstring& source, const std::wstring& target) {
     // A copy that fails leaves that item out; nothing is reported.
     ::CopyFileW(source.c_str(), target.c_str(), FALSE);
-}
-
-void EnsureParentFolderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L'\\');
-    if (slash == std::wstring::npos)
-        return;
-    std::wstring folder = path.substr(0, slash);
-    while (!folder.empty() && folder.back() == L'\\')
-        folder.pop_back();
-    if (!folder.empty() && !PathExists(folder))
-        ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
 }
 
 }  // namespace
@@ -52,7 +41,8 @@ void CImportPackage::ImportFiles() {
         if (!IsChosen(file.properties))
             continue;
         const std::wstring target = BoundedPath(scriptsFolder + file.relativePath);
-        EnsureParentFolderOf(target);
+        // A folder that cannot be made shows as the copy failing.
+        (void)CUnzipper::EnsureParentFolder(target.c_str());
         CopyReplacing(BoundedPath(PackageScriptsFolder() + file.relativePath), target);
     }
 }

@@ -8,6 +8,7 @@
 #include "launching.h"
 #include "signals.h"
 #include "unique_handle.h"
+#include "unique_resource.h"
 #include "xml_props.h"
 
 namespace lx {
@@ -27,20 +28,7 @@ UINT ModifiersOf(HotkeyValue hotkey) {
     return modifiers;
 }
 
-class PopupMenu {
-public:
-    PopupMenu() : menu_(::CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu_)
-            ::DestroyMenu(menu_);
-    }
-    PopupMenu(const PopupMenu&) = delete;
-    PopupMenu& operator=(const PopupMenu&) = delete;
-    HMENU get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
+using UniqueMenu = UniqueResource<HMENU, &::DestroyMenu>;
 
 }  // namespace
 
@@ -141,7 +129,7 @@ void CLoaderWnd::RemoveTrayIcon() {
 }
 
 void CLoaderWnd::ShowTrayMenu() {
-    const PopupMenu menu;
+    const UniqueMenu menu(::CreatePopupMenu());
     if (!menu.get())
         return;
     ::AppendMenuW(menu.get(), MF_STRING, kMenuSettings, strings_.GetString(L"XUI_TRAY_MENU_SETTINGS", nullptr, L"Settings..."));

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "unique_resource.h"
+
 namespace lx {
 
 namespace {
@@ -45,22 +47,8 @@ private:
     void* data_;
 };
 
-// Global memory that is freed unless ownership passes to the clipboard.
-class GlobalMemory {
-public:
-    explicit GlobalMemory(SIZE_T bytes) : memory_(::GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
-    ~GlobalMemory() {
-        if (memory_)
-            ::GlobalFree(memory_);
-    }
-    GlobalMemory(const GlobalMemory&) = delete;
-    GlobalMemory& operator=(const GlobalMemory&) = delete;
-    HGLOBAL get() const { return memory_; }
-    void release() { memory_ = nullptr; }
-
-private:
-    HGLOBAL memory_;
-};
+// Freed unless ownership passes to the clipboard.
+using UniqueGlobalMemory = UniqueResource<HGLOBAL, &::GlobalFree>;
 
 }  // namespace
 
@@ -88,7 +76,7 @@ bool WriteClipboardText(HWND owner, const std::wstring& text) {
     if (!session || !::EmptyClipboard())
         return false;
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    GlobalMemory memory(bytes);
+    UniqueGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
     {
         const GlobalLockGuard lock(memory.get());
         if (!lock.data())

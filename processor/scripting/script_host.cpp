@@ -28,11 +28,6 @@ std::optional<std::wstring> ReadUtf8File(const std::wstring& path) {
     return FromUtf8(bytes);
 }
 
-std::wstring FolderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 // Errors reach the site's OnScriptError; no exception details are asked for.
 HRESULT ParseText(IActiveScriptParse64& parser, const std::wstring& text) {
     return parser.ParseScriptText(text.c_str(), nullptr, nullptr, nullptr, 0, 0, SCRIPTTEXT_ISVISIBLE, nullptr,

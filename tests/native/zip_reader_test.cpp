@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "byte_source.h"
+#include "pseudo_random.h"
 #include "zip_builder.h"
 #include "zip_reader.h"
 
@@ -34,23 +35,12 @@ std::span<const uint8_t> Bytes(const std::string& s) {
     return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
 }
 
-std::string Noise(size_t size, uint32_t state) {
-    std::string out(size, '\0');
-    for (auto& c : out) {
-        state = state * 1664525 + 1013904223;
-        c = static_cast<char>(state >> 24);
-    }
-    return out;
-}
-
 std::string Words(size_t size) {
     static const char* const kWords[] = {"alpha ", "beta ", "gamma ", "delta\n", "epsilon ", "zeta "};
     std::string out;
-    uint32_t state = 7;
-    while (out.size() < size) {
-        state = state * 1664525 + 1013904223;
-        out += kWords[(state >> 16) % 6];
-    }
+    lx::test::PseudoRandom random{7};
+    while (out.size() < size)
+        out += kWords[(random.Next() >> 16) % 6];
     out.resize(size);
     return out;
 }
@@ -90,7 +80,7 @@ struct GoodCase {
 };
 
 TEST(ZipReader, ListsAndExtractsWellFormedArchives) {
-    const std::string big = Noise(100000, 1);
+    const std::string big = lx::test::NoiseBytes(100000, 1);
     const std::string text = Words(70000);
     const std::vector<GoodCase> cases = {
         {"stored", {Stored("a.txt", "hello")}, {}, {u"a.txt"}},
