@@ -14,6 +14,7 @@ echo "== tests under Wine"
 source "$root/scripts/wine-session.sh"
 trap wine_session_stop EXIT
 wine_session_start
-# Now and then Wine leaves a test process hanging at exit after its test has
-# passed; a test that times out runs once more and fails if it hangs again.
-ctest --test-dir "$root/build/win" --output-on-failure -j "$(nproc)" --repeat after-timeout:2
+# Now and then Wine fails to start a test process (no output at all) or
+# leaves one hanging at exit after its test has passed: a test that fails
+# runs once more, and a fault that shows twice in a row fails the run.
+ctest --test-dir "$root/build/win" --output-on-failure -j "$(nproc)" --repeat until-pass:2
